@@ -1,0 +1,1 @@
+namespace qv { int StartProgram() { return 0; } }

@@ -1,0 +1,1 @@
+namespace qv::imaging { int imaging_placeholder = 0; }

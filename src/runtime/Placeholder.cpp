@@ -1,0 +1,1 @@
+namespace qv::detail { int runtime_placeholder = 0; }

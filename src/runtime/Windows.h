@@ -1,0 +1,26 @@
+#pragma once
+// Windows built from layouts, their life cycle and the message loop.
+#include "runtime/WindowLayout.h"
+
+namespace qv {
+
+// Sets the runtime up: default GUI font, application icon, the program's
+// directory as the current directory. Needs an existing QApplication.
+void InitialiseRuntime();
+// End-of-program clean-up: releases the libraries bound by CallLibraryEntry.
+// Called after the QApplication is gone.
+void ShutdownRuntime();
+
+// Builds the window from its layout, runs its created handler, shows and
+// activates it. A loaded window is only brought forward; one marked for
+// unloading is destroyed at once and built anew. True on success.
+bool LoadWindow(const WindowLayout& window, const WindowLayout* parent = nullptr,
+                bool modal = false);
+// Marks the window and queues its destruction; returns at once.
+void UnloadWindow(const WindowLayout& window);
+// True from the end of LoadWindow's creation until the window is destroyed.
+bool IsWindowLoaded(const WindowLayout& window);
+// Arms "end when no window is left" and dispatches until told to quit.
+void RunMessageLoop();
+
+}  // namespace qv

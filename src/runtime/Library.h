@@ -16,3 +16,8 @@ int CallLibraryEntry(std::string_view library, std::string_view entry,
                      std::initializer_list<std::intptr_t> args);
 
 }  // namespace qv
+
+namespace qv::detail {
+// Unloads every library bound by CallLibraryEntry (end-of-program clean-up).
+void ReleaseBoundLibraries();
+}  // namespace qv::detail

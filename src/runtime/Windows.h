@@ -5,8 +5,9 @@
 namespace qv {
 
 // Sets the runtime up: default GUI font, application icon, the program's
-// directory as the current directory. Needs an existing QApplication.
-void InitialiseRuntime();
+// directory as the current directory. Needs an existing QApplication. The
+// icon is a PNG image used for every window and taskbar entry.
+void InitialiseRuntime(ByteView applicationIconPng = {});
 // End-of-program clean-up: releases the libraries bound by CallLibraryEntry.
 // Called after the QApplication is gone.
 void ShutdownRuntime();

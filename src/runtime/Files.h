@@ -31,6 +31,9 @@ bool WriteWholeFile(std::string_view path, std::initializer_list<ByteView> buffe
 inline bool WriteWholeFile(std::string_view path, ByteView buffer) {
   return WriteWholeFile(path, {buffer});
 }
+// Why the last WriteWholeFile that returned false failed, as a short Chinese
+// text for the user ("磁盘已满"); empty after a successful write.
+std::string LastWriteFailure();
 // True when a directory entry of exactly that name exists (file or folder).
 bool PathExists(std::string_view path);
 

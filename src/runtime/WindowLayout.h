@@ -64,7 +64,8 @@ enum class DisplayMode : int { TopLeft = 0, Stretch = 1, FitCentred = 2 };
 
 enum class DialogType { Open, Save, Font, Help };
 
-enum class EventKind { Clicked };
+// Clicked: a button. Moved, Resized, MayClose, WillBeDestroyed: the window.
+enum class EventKind { Clicked, Moved, Resized, MayClose, WillBeDestroyed };
 
 struct EventBinding {
   EventKind event;
@@ -146,6 +147,7 @@ struct WindowLayout {
   FontRecord font{};  // height 0: the system's default GUI font
   Handler onCreated = nullptr;
   std::vector<ControlLayout> controls;
+  std::vector<EventBinding> events{};  // the window's own events besides created
 };
 
 }  // namespace qv

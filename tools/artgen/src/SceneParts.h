@@ -13,6 +13,7 @@ void PaintSky(Canvas& canvas, int scale);
 void PaintSkyline(Canvas& canvas, int scale);
 void PaintWater(Canvas& canvas, int scale);
 void PaintQuay(Canvas& canvas, int scale);
+void PaintFigures(Canvas& canvas, int scale);
 // Colour grade, vignette and film grain, at the final size.
 void FinishPicture(Canvas& canvas);
 

@@ -26,7 +26,7 @@ float CloudCover(float x, float y) {
   const float band = SmoothStep(90, 210, y) * (1 - SmoothStep(440, 500, y));
   const float warp = FractalNoise(x / 160, y / 60, 3, 41) * 50;
   const float density = FractalNoise((x + warp) / 230, y / 38, 5, 17);
-  return SmoothStep(0.50f, 0.74f, density) * band * 0.75f;
+  return SmoothStep(0.46f, 0.72f, density) * band * 0.8f;
 }
 
 Rgb CloudColor(float y, float moonDistance) {

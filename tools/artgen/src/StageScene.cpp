@@ -15,6 +15,7 @@ Canvas PaintStageScene() {
   PaintSkyline(canvas, kSupersample);
   PaintWater(canvas, kSupersample);
   PaintQuay(canvas, kSupersample);
+  PaintFigures(canvas, kSupersample);
   Canvas picture = canvas.Downsampled(kSupersample);
   FinishPicture(picture);
   return picture;

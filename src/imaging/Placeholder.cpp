@@ -1,1 +1,0 @@
-namespace qv::imaging { int imaging_placeholder = 0; }

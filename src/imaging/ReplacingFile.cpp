@@ -1,0 +1,79 @@
+#include "imaging/ReplacingFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+
+namespace qv::imaging {
+namespace {
+
+std::atomic<unsigned> tempCounter{0};
+
+std::string TempPathBeside(const std::string& target, unsigned attempt) {
+  std::size_t slash = target.rfind('/');
+  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  return folder + "." + name + "." + std::to_string(::getpid()) + "-" +
+         std::to_string(tempCounter.fetch_add(1) + attempt) + ".tmp";
+}
+
+}  // namespace
+
+ReplacingFile::~ReplacingFile() { Discard(); }
+
+bool ReplacingFile::Open(const std::string& targetPath) {
+  Discard();
+  if (targetPath.empty() || targetPath.back() == '/') return false;
+  targetPath_ = targetPath;
+  for (unsigned attempt = 0; attempt < 16; ++attempt) {
+    std::string temp = TempPathBeside(targetPath, attempt);
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return false;
+    }
+    // A replaced file keeps its permissions.
+    struct stat existing {};
+    if (::stat(targetPath.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+      ::fchmod(fd, existing.st_mode & 07777);
+    stream_ = ::fdopen(fd, "wb");
+    if (!stream_) {
+      ::close(fd);
+      ::unlink(temp.c_str());
+      return false;
+    }
+    tempPath_ = std::move(temp);
+    return true;
+  }
+  return false;
+}
+
+bool ReplacingFile::Commit() {
+  if (!stream_) return false;
+  bool written = std::fflush(stream_) == 0 && !std::ferror(stream_);
+  bool closed = std::fclose(stream_) == 0;
+  stream_ = nullptr;
+  if (!written || !closed || std::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
+    Discard();
+    return false;
+  }
+  tempPath_.clear();
+  return true;
+}
+
+void ReplacingFile::Discard() {
+  if (stream_) {
+    std::fclose(stream_);
+    stream_ = nullptr;
+  }
+  if (!tempPath_.empty()) {
+    ::unlink(tempPath_.c_str());
+    tempPath_.clear();
+  }
+}
+
+}  // namespace qv::imaging

@@ -1,1 +1,0 @@
-namespace qv::detail { int runtime_placeholder = 0; }

@@ -68,7 +68,9 @@ TEST_F(EnsureSkinEngineFileTest, FirstRunWritesTheExactImageHidden) {
 TEST_F(EnsureSkinEngineFileTest, SecondRunWritesNothingAndKeepsAttributes) {
   EnsureSkinEngineFile();
   const bool attributes = KeepsUserAttributes(runDirectory);
-  if (attributes) ASSERT_TRUE(SetFileAttributeFlags(EnginePath(), kAttrHidden | kAttrArchive));
+  if (attributes) {
+    ASSERT_TRUE(SetFileAttributeFlags(EnginePath(), kAttrHidden | kAttrArchive));
+  }
   const struct stat first = StatOf(EnginePath());
   EnsureSkinEngineFile();
   ExpectSameEntry(StatOf(EnginePath()), first);
@@ -105,8 +107,12 @@ TEST_F(EnsureSkinEngineFileTest, AnythingOfThatNameIsLeftAlone) {
                                                                  : ByteBuffer{};
     EnsureSkinEngineFile();
     ExpectSameEntry(StatOf(EnginePath()), before);
-    if (fs::is_regular_file(EnginePath())) EXPECT_EQ(ReadBytes(EnginePath()), content);
-    if (fs::is_directory(EnginePath())) EXPECT_TRUE(fs::is_empty(EnginePath()));
+    if (fs::is_regular_file(EnginePath())) {
+      EXPECT_EQ(ReadBytes(EnginePath()), content);
+    }
+    if (fs::is_directory(EnginePath())) {
+      EXPECT_TRUE(fs::is_empty(EnginePath()));
+    }
   }
 }
 

@@ -15,7 +15,7 @@ struct Layer {
   float minHeight, maxHeight;
   float minWidth, maxWidth;
   Rgb body;
-  float haze;         // how much the layer takes on the sky colour behind it
+  float haze;          // how much the layer takes on the sky colour behind it
   float windowChance;  // share of lit windows
   float windowLight;   // brightness of its windows
 };
@@ -127,6 +127,14 @@ void PaintBuilding(const Pen& pen, const Building& b, const Layer& layer, std::u
   PaintWindows(pen, b, layer, id);
 }
 
+// Tall buildings get a varied crown; `pick` is uniform in [0, 1).
+Roof RoofFor(float pick) {
+  if (pick < 0.3f) return Roof::Stepped;
+  if (pick < 0.45f) return Roof::Spire;
+  if (pick < 0.6f) return Roof::Antenna;
+  return Roof::Flat;
+}
+
 void PaintLayer(const Pen& pen, const Layer& layer, float canvasWidth) {
   Random random(layer.seed);
   float x = -random.Range(0, layer.maxWidth);
@@ -139,11 +147,8 @@ void PaintLayer(const Pen& pen, const Layer& layer, float canvasWidth) {
     const float height =
         layer.minHeight + (layer.maxHeight - layer.minHeight) * std::min(tall, 1.0f);
     const float pick = random.Unit();
-    Roof roof = Roof::Flat;
-    if (height > layer.minHeight + (layer.maxHeight - layer.minHeight) * 0.55f) {
-      roof = pick < 0.3f ? Roof::Stepped : pick < 0.45f ? Roof::Spire
-                                       : pick < 0.6f ? Roof::Antenna : Roof::Flat;
-    }
+    const bool tallOne = height > layer.minHeight + (layer.maxHeight - layer.minHeight) * 0.55f;
+    const Roof roof = tallOne ? RoofFor(pick) : Roof::Flat;
     PaintBuilding(pen, {x, x + width, kHorizonY - height, roof}, layer, ++id);
     x += width + (random.Chance(0.2f) ? random.Range(2, 10) : 0);
   }

@@ -1,0 +1,17 @@
+// The suite runs inside a widget application on the offscreen platform.
+#include <QApplication>
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "runtime/Windows.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  qv::InitialiseRuntime();
+  const int result = RUN_ALL_TESTS();
+  return result;
+}

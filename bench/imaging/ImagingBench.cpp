@@ -78,10 +78,11 @@ int Generate(const std::string& dir) {
   }
   std::vector<std::uint8_t> photo = qv::bench::PhotoLikeRgb(6000, 4000, 2);
   std::vector<std::uint8_t> snapshot = qv::bench::PhotoLikeRgb(352, 584, 3);
-  bool ok = WriteAll(dir + "/stage.jpg", best) &&
-            WriteAll(dir + "/photo24mp.jpg", qv::bench::EncodeBaselineJpeg(6000, 4000, photo, 85)) &&
-            WriteAll(dir + "/snapshot.bmp",
-                     qv::imaging::BuildBmpFileImage(352, 584, snapshot.data(), 352 * 3));
+  bool ok =
+      WriteAll(dir + "/stage.jpg", best) &&
+      WriteAll(dir + "/photo24mp.jpg", qv::bench::EncodeBaselineJpeg(6000, 4000, photo, 85)) &&
+      WriteAll(dir + "/snapshot.bmp",
+               qv::imaging::BuildBmpFileImage(352, 584, snapshot.data(), 352 * 3));
   std::printf("stage.jpg %zu bytes\n", best.size());
   return ok ? 0 : 1;
 }

@@ -18,12 +18,18 @@ std::vector<std::uint8_t> PhotoLikeRgb(int width, int height, unsigned seed) {
   };
   // A few soft blobs and bars in scene coordinates (0..1), so the picture
   // looks alike at any size.
-  struct Shape { double x, y, r; int colour[3]; bool bar; };
+  struct Shape {
+    double x, y, r;
+    int colour[3];
+    bool bar;
+  };
   std::vector<Shape> shapes;
   for (int i = 0; i < 14; ++i)
-    shapes.push_back({(next() % 1000) / 1000.0, (next() % 1000) / 1000.0,
+    shapes.push_back({(next() % 1000) / 1000.0,
+                      (next() % 1000) / 1000.0,
                       0.05 + (next() % 250) / 1000.0,
-                      {int(next() % 256), int(next() % 256), int(next() % 256)}, i % 4 == 0});
+                      {int(next() % 256), int(next() % 256), int(next() % 256)},
+                      i % 4 == 0});
   std::vector<float> rowSin(static_cast<std::size_t>(width));
   for (int x = 0; x < width; ++x) rowSin[x] = float(std::sin(x * 0.21));
   for (int y = 0; y < height; ++y) {

@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     colours.push_back(std::uint32_t(i) * 0x070503u & 0xFFFFFF);
   }
   const std::vector<std::uint32_t> palette = {0x102030, 0xFF0000, 0x00FF00, 0x0000FF};
-  put("1bit.bmp", MakeBmp(7, 5, std::vector<std::uint32_t>(35, 1), {1, false, 0, 40, {0, 0xFFFFFF}}));
+  put("1bit.bmp",
+      MakeBmp(7, 5, std::vector<std::uint32_t>(35, 1), {1, false, 0, 40, {0, 0xFFFFFF}}));
   put("4bit.bmp", MakeBmp(7, 5, indices, {4, false, 0, 40, palette, 4}));
   put("8bit-v5.bmp", MakeBmp(7, 5, indices, {8, false, 0, 124, palette, 4}));
   put("8bit-core.bmp", MakeBmp(7, 5, indices, {8, false, 0, 12, palette}));
@@ -60,7 +61,8 @@ int main(int argc, char** argv) {
   put("24bit.pcx", MakePcx(7, 5, 8, 3, colours));
 
   std::vector<std::uint8_t> rgba;
-  for (int i = 0; i < 8 * 8; ++i) rgba.insert(rgba.end(), {std::uint8_t(i * 4), 128, 40, std::uint8_t(i * 3)});
+  for (int i = 0; i < 8 * 8; ++i)
+    rgba.insert(rgba.end(), {std::uint8_t(i * 4), 128, 40, std::uint8_t(i * 3)});
   std::vector<std::uint8_t> grey16(8 * 8 * 2, 0x80), packed4(4 * 8, 0x12);
   put("rgba.png", MakePng(8, 8, PNG_COLOR_TYPE_RGBA, 8, rgba));
   put("grey16.png", MakePng(8, 8, PNG_COLOR_TYPE_GRAY, 16, grey16));

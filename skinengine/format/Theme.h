@@ -49,7 +49,7 @@ enum MetricId : int {
   kTitleIndent,    // pixels before left-aligned caption text, 0..64
   kTitleBold,      // 0 or 1
   kTitleShadow,    // 0 or 1: draw the caption's shadow colour 1 pixel below
-  kGrainStrength,  // 0..100: how strongly the grain shades the background
+  kGrainStrength,  // 0..100: percent of a colour level per grain step off 128
   kPressShift,     // 0..2: pixels a pressed button's text moves down-right
   kScrollRadius,   // 0..8
   kItemRadius,     // 0..8: rounding of selected list items

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 
 namespace qv::skin {
 namespace {
@@ -13,13 +14,13 @@ QPixmap ToPixmap(const Bitmap& bitmap) {
 }
 
 // The grain shades the face colour: 128 leaves it, every step away moves each
-// channel by strength/400 of a level.
+// channel by strength/100 of a level.
 QPixmap ShadeFace(const Bitmap& grain, QColor face, int strength) {
   QImage tile(grain.width, grain.height, QImage::Format_RGB32);
   const int r = face.red(), g = face.green(), b = face.blue();
   std::array<QRgb, 256> shades;
   for (int level = 0; level < 256; ++level) {
-    const int delta = (level - 128) * strength / 400;
+    const int delta = static_cast<int>(std::lround((level - 128) * strength / 100.0));
     shades[level] = qRgb(std::clamp(r + delta, 0, 255), std::clamp(g + delta, 0, 255),
                          std::clamp(b + delta, 0, 255));
   }

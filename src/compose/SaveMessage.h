@@ -5,10 +5,10 @@
 namespace qv {
 
 struct SaveOutcome {
-  bool captured = true;       // the snapshot holds a picture
-  bool bmpWritten = false;    // "d:\1.bmp" was written completely
-  std::string bmpFailure;     // why it was not, for the user
-  int jpegResult = 0;         // the converter's result code
+  bool captured = true;     // the snapshot holds a picture
+  bool bmpWritten = false;  // "d:\1.bmp" was written completely
+  std::string bmpFailure;   // why it was not, for the user
+  int jpegResult = 0;       // the converter's result code
 };
 
 std::string ComposeSaveMessage(const SaveOutcome& outcome);

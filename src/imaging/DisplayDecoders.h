@@ -19,7 +19,6 @@ bool DecodeIconForDisplay(ByteView bytes, bool cursor, std::uint64_t maxPixels,
 
 // DecodePictureForDisplay with an explicit pixel budget.
 std::optional<DecodedPicture> DecodePictureWithinBudget(ByteView bytes, int drawWidth,
-                                                        int drawHeight,
-                                                        std::uint64_t maxPixels);
+                                                        int drawHeight, std::uint64_t maxPixels);
 
 }  // namespace qv::imaging

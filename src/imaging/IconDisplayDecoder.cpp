@@ -32,8 +32,7 @@ bool ReadEntryImageSize(ByteView image, int& width, int& height) {
 
 }  // namespace
 
-bool DecodeIconForDisplay(ByteView b, bool cursor, std::uint64_t maxPixels,
-                          DecodedPicture& out) {
+bool DecodeIconForDisplay(ByteView b, bool cursor, std::uint64_t maxPixels, DecodedPicture& out) {
   if (b.size() < kDirectoryHeaderSize) return false;
   const unsigned count = Le16(b.data() + 4);
   // The first entry 32 pixels wide with more than 15 colours, else the last

@@ -9,10 +9,10 @@
 
 namespace qv::imaging {
 
-int ConvertFileToJpeg(const std::string& sourcePath, const std::string& targetPath,
-                      bool greyscale, int quality, bool optimizeHuffman, int smoothing) {
-  if (sourcePath.empty() || targetPath.empty() || quality < 1 || quality > 100 ||
-      smoothing < 0 || smoothing > 100)
+int ConvertFileToJpeg(const std::string& sourcePath, const std::string& targetPath, bool greyscale,
+                      int quality, bool optimizeHuffman, int smoothing) {
+  if (sourcePath.empty() || targetPath.empty() || quality < 1 || quality > 100 || smoothing < 0 ||
+      smoothing > 100)
     return ConvertBadArguments;
 
   struct stat found {};

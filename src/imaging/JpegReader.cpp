@@ -1,4 +1,5 @@
 #include <memory>
+#include <new>
 
 #include "imaging/JpegSupport.h"
 #include "imaging/SourceReaders.h"
@@ -30,6 +31,15 @@ void ChooseDctScale(j_decompress_ptr info, int drawWidth, int drawHeight) {
   }
   info->scale_num = 1;
   info->scale_denom = 1;
+}
+
+bool TryResizeRows(std::vector<JSAMPROW>& rows, std::size_t count) {
+  try {
+    rows.resize(count);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return true;
 }
 
 void WidenGrey(const std::uint8_t* grey, std::uint8_t* rgb, int width) {
@@ -86,7 +96,10 @@ ReadOutcome ReadJpeg(ImageSource& source, const JpegReadOptions& options, Raster
 
   const std::size_t outStride = std::size_t(width) * outComponents;
   if (direct) {
-    s->rows.resize(std::size_t(height));
+    if (!TryResizeRows(s->rows, std::size_t(height))) {
+      jpeg_destroy_decompress(&s->info);
+      return ReadOutcome::Failed;
+    }
     for (int y = 0; y < height; ++y) s->rows[y] = out.pixels.data() + y * outStride;
     while (s->info.output_scanline < s->info.output_height) {
       JDIMENSION at = s->info.output_scanline;

@@ -17,8 +17,7 @@ RgbImage ToRgbImage(Raster&& raster) {
 }  // namespace
 
 std::optional<DecodedPicture> DecodePictureWithinBudget(ByteView bytes, int drawWidth,
-                                                        int drawHeight,
-                                                        std::uint64_t maxPixels) {
+                                                        int drawHeight, std::uint64_t maxPixels) {
   DecodedPicture picture;
   picture.kind = RecognisePicture(bytes);
   Raster raster;

@@ -22,8 +22,8 @@ bool AllocateRaster(Raster& raster, int width, int height, int components) {
   raster.width = width;
   raster.height = height;
   raster.components = components;
-  return TryResize(raster.pixels, std::uint64_t(width) * std::uint64_t(height) *
-                                      std::uint64_t(components));
+  return TryResize(raster.pixels,
+                   std::uint64_t(width) * std::uint64_t(height) * std::uint64_t(components));
 }
 
 }  // namespace qv::imaging

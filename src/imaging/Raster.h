@@ -14,8 +14,7 @@ struct Raster {
 };
 
 // True when width x height is a positive size of at most maxPixels pixels.
-inline bool WithinPixelBudget(std::uint64_t width, std::uint64_t height,
-                              std::uint64_t maxPixels) {
+inline bool WithinPixelBudget(std::uint64_t width, std::uint64_t height, std::uint64_t maxPixels) {
   if (width == 0 || height == 0 || width > maxPixels || height > maxPixels) return false;
   return width <= maxPixels / height;
 }

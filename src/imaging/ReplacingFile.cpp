@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace qv::imaging {
 namespace {
@@ -21,13 +22,29 @@ std::string TempPathBeside(const std::string& target, unsigned attempt) {
          std::to_string(tempCounter.fetch_add(1) + attempt) + ".tmp";
 }
 
-}  // namespace
-
 ReplacingFile::~ReplacingFile() { Discard(); }
 
-bool ReplacingFile::Open(const std::string& targetPath) {
+// The file a target path names: a symbolic link is followed, so the file it
+// points to is the one replaced.
+std::string ResolveTarget(const std::string& targetPath) {
+  struct stat link {};
+  if (::lstat(targetPath.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return targetPath;
+  char* real = ::realpath(targetPath.c_str(), nullptr);
+  if (!real) return targetPath;
+  std::string resolved = real;
+  std::free(real);
+  return resolved;
+}
+
+}  // namespace
+
+bool ReplacingFile::Open(const std::string& requestedPath) {
   Discard();
-  if (targetPath.empty() || targetPath.back() == '/') return false;
+  if (requestedPath.empty() || requestedPath.back() == '/') return false;
+  const std::string targetPath = ResolveTarget(requestedPath);
+  // An existing file that may not be written is not replaced either.
+  if (::access(targetPath.c_str(), F_OK) == 0 && ::access(targetPath.c_str(), W_OK) != 0)
+    return false;
   targetPath_ = targetPath;
   for (unsigned attempt = 0; attempt < 16; ++attempt) {
     std::string temp = TempPathBeside(targetPath, attempt);

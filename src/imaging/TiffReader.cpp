@@ -64,9 +64,8 @@ ReadOutcome ReadTiff(ImageSource& source, std::uint64_t maxPixels, Raster& out) 
 
   TiffStream stream{&source};
   std::unique_ptr<TIFF, TiffCloser> tiff(TIFFClientOpenExt("picture", "rm", &stream, ReadProc,
-                                                           WriteProc, SeekProc, CloseProc,
-                                                           SizeProc, MapProc, UnmapProc,
-                                                           options.get()));
+                                                           WriteProc, SeekProc, CloseProc, SizeProc,
+                                                           MapProc, UnmapProc, options.get()));
   if (!tiff) return ReadOutcome::NotMine;
   std::uint32_t width = 0, height = 0;
   if (!TIFFGetField(tiff.get(), TIFFTAG_IMAGEWIDTH, &width) ||

@@ -17,7 +17,9 @@ namespace {
 // A path must fit the classic 260-character buffer, terminator included.
 constexpr std::size_t kMaxPathBytes = 259;
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 void ApplyFilter(QFileDialog& dialog, const detail::CommonDialogState& state) {
   const std::vector<detail::FilterEntry> entries = detail::ParseDialogFilter(state.filter);

@@ -103,8 +103,8 @@ bool SetFileAttributeFlags(std::string_view path, int flags) {
   if (path.empty()) return false;
   const std::optional<std::string> host = ResolveHostPath(path);
   if (!host || platform::TypeOf(*host) == platform::EntryType::Missing) return false;
-  return platform::WriteAttributes(*host, flags & (kAttrReadOnly | kAttrHidden | kAttrSystem |
-                                                   kAttrArchive));
+  return platform::WriteAttributes(
+      *host, flags & (kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive));
 }
 
 std::optional<int> GetFileAttributeFlags(std::string_view path) {

@@ -2,7 +2,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
-
 #include <vector>
 
 #include "runtime/Dialogs.h"
@@ -21,26 +20,36 @@ struct ButtonSpec {
 
 std::vector<ButtonSpec> ButtonsForStyle(int style) {
   switch (style & 0x0F) {
-    case 1: return {{QMessageBox::Ok, kIdOk}, {QMessageBox::Cancel, kIdCancel}};
+    case 1:
+      return {{QMessageBox::Ok, kIdOk}, {QMessageBox::Cancel, kIdCancel}};
     case 2:
-      return {{QMessageBox::Abort, kIdAbort}, {QMessageBox::Retry, kIdRetry},
+      return {{QMessageBox::Abort, kIdAbort},
+              {QMessageBox::Retry, kIdRetry},
               {QMessageBox::Ignore, kIdIgnore}};
     case 3:
-      return {{QMessageBox::Yes, kIdYes}, {QMessageBox::No, kIdNo},
-              {QMessageBox::Cancel, kIdCancel}};
-    case 4: return {{QMessageBox::Yes, kIdYes}, {QMessageBox::No, kIdNo}};
-    case 5: return {{QMessageBox::Retry, kIdRetry}, {QMessageBox::Cancel, kIdCancel}};
-    default: return {{QMessageBox::Ok, kIdOk}};
+      return {
+          {QMessageBox::Yes, kIdYes}, {QMessageBox::No, kIdNo}, {QMessageBox::Cancel, kIdCancel}};
+    case 4:
+      return {{QMessageBox::Yes, kIdYes}, {QMessageBox::No, kIdNo}};
+    case 5:
+      return {{QMessageBox::Retry, kIdRetry}, {QMessageBox::Cancel, kIdCancel}};
+    default:
+      return {{QMessageBox::Ok, kIdOk}};
   }
 }
 
 QMessageBox::Icon IconForStyle(int style) {
   switch (style & 0xF0) {
-    case 0x10: return QMessageBox::Critical;
-    case 0x20: return QMessageBox::Question;
-    case 0x30: return QMessageBox::Warning;
-    case 0x40: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case 0x10:
+      return QMessageBox::Critical;
+    case 0x20:
+      return QMessageBox::Question;
+    case 0x30:
+      return QMessageBox::Warning;
+    case 0x40:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
@@ -69,8 +78,8 @@ int ShowMessageBox(std::string_view text, int style, std::optional<std::string_v
   std::vector<QAbstractButton*> created;
   for (const ButtonSpec& spec : buttons) created.push_back(box.addButton(spec.button));
   const std::size_t defaultIndex = std::size_t((style >> 8) & 0x0F);
-  box.setDefaultButton(static_cast<QPushButton*>(
-      created[defaultIndex < created.size() ? defaultIndex : 0]));
+  box.setDefaultButton(
+      static_cast<QPushButton*>(created[defaultIndex < created.size() ? defaultIndex : 0]));
   const int escapeId = EscapeResult(buttons);
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     if (buttons[i].id == escapeId) box.setEscapeButton(created[i]);

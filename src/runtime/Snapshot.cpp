@@ -1,4 +1,6 @@
 // Window snapshots as 24-bit BMP file images.
+#include "runtime/Snapshot.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -6,15 +8,14 @@
 #include <QWidget>
 
 #include "imaging/BmpFileImage.h"
-#include "runtime/Snapshot.h"
 #include "runtime/detail/Registry.h"
 
 namespace qv {
 namespace {
 
 struct Capture {
-  QImage image;        // in device pixels
-  QSize logicalSize;   // the window's or screen's own size
+  QImage image;       // in device pixels
+  QSize logicalSize;  // the window's or screen's own size
 };
 
 std::optional<Capture> CaptureScreen() {
@@ -47,8 +48,8 @@ ByteBuffer SnapshotWindow(WindowHandle handle, int width, int height) {
   QImage image = capture->image;
   image.setDevicePixelRatio(1.0);
   if (image.size() != QSize(targetWidth, targetHeight)) {
-    image = image.scaled(targetWidth, targetHeight, Qt::IgnoreAspectRatio,
-                         Qt::SmoothTransformation);
+    image =
+        image.scaled(targetWidth, targetHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
   image = image.convertToFormat(QImage::Format_RGB888);
   if (image.isNull()) return {};

@@ -1,6 +1,5 @@
 // "生成效果": the typed lines drawn as captions over the picture.
 #include <QWidget>
-
 #include <iostream>
 
 #include "StageFixture.h"
@@ -43,8 +42,8 @@ TEST_F(ApplyDialogueLinesTest, LinesAreLightGreyTextInsideTheirCaptionsOnly) {
   int outside = 0;
   for (int y = 0; y < after.height(); ++y) {
     for (int x = 0; x < after.width(); ++x) {
-      const bool inCaption = rects[0].contains(x, y) || rects[1].contains(x, y) ||
-                             rects[2].contains(x, y);
+      const bool inCaption =
+          rects[0].contains(x, y) || rects[1].contains(x, y) || rects[2].contains(x, y);
       if (!inCaption && after.pixel(x, y) != before.pixel(x, y)) ++outside;
     }
   }

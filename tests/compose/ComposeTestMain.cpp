@@ -1,9 +1,8 @@
 // The suite runs inside a widget application on the offscreen platform.
-#include <QApplication>
-
-#include <cstdlib>
-
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
 
 #include "runtime/Windows.h"
 

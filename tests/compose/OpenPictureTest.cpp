@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QWidget>
-
 #include <deque>
 #include <filesystem>
 

@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
-
 #include <filesystem>
 
 #include "compose/Handlers.h"
@@ -68,7 +67,7 @@ void FileDialogDriver::Confirm(QFileDialog& dialog, const std::string& path) {
   auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
   ASSERT_NE(name, nullptr);
   name->setText(QString::fromStdString(path));
-  dialog.accept();
+  QMetaObject::invokeMethod(&dialog, "accept");
 }
 
 void FileDialogDriver::Cancel(QFileDialog& dialog) { dialog.reject(); }

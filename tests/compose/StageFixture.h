@@ -1,18 +1,17 @@
 #pragma once
 // The real windows built from their layouts, and drivers for the modal
 // dialogs the handlers open.
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QTimer>
-
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "TempDrives.h"
 #include "runtime/Controls.h"

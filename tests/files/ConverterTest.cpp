@@ -1,7 +1,7 @@
 // The converter in the program's path form: argument checks, drive mapping.
-#include <filesystem>
-
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "TempDrives.h"
 #include "imaging/BmpFileImage.h"
@@ -32,8 +32,8 @@ TEST_F(ConverterTest, BadArgumentsAreRefusedBeforeAnyDriveIsTouched) {
     int smoothing;
   };
   const Case cases[] = {
-      {"", "c:\\1.jpg", 30, 0},         {"d:\\1.bmp", "", 30, 0},
-      {"d:\\1.bmp", "c:\\1.jpg", 0, 0}, {"d:\\1.bmp", "c:\\1.jpg", 101, 0},
+      {"", "c:\\1.jpg", 30, 0},           {"d:\\1.bmp", "", 30, 0},
+      {"d:\\1.bmp", "c:\\1.jpg", 0, 0},   {"d:\\1.bmp", "c:\\1.jpg", 101, 0},
       {"d:\\1.bmp", "c:\\1.jpg", 30, -1}, {"d:\\1.bmp", "c:\\1.jpg", 30, 101},
   };
   for (const Case& c : cases) {

@@ -1,4 +1,5 @@
 // Whole-file services in the program's path form, over a temporary drive map.
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -8,8 +9,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
-
-#include <gtest/gtest.h>
 
 #include "TempDrives.h"
 #include "runtime/Files.h"
@@ -119,11 +118,15 @@ TEST_F(FilesTest, RefusedWritesLeaveTheTargetAsItWas) {
   };
   const Case cases[] = {
       {"empty path", [](const TempDrives&, const std::string&) {}, "", "没有给出文件名"},
-      {"missing folder", [](const TempDrives&, const std::string&) {}, "d:\\no\\such\\1.bmp", "找不到文件夹或驱动器"},
+      {"missing folder", [](const TempDrives&, const std::string&) {}, "d:\\no\\such\\1.bmp",
+       "找不到文件夹或驱动器"},
       {"path through a file",
-       [](const TempDrives& d, const std::string&) { TempDrives::WriteHostFile(d.Host('D', "plain"), "f"); },
+       [](const TempDrives& d, const std::string&) {
+         TempDrives::WriteHostFile(d.Host('D', "plain"), "f");
+       },
        "d:\\plain\\1.bmp", "找不到文件夹或驱动器"},
-      {"folder of that name", [](const TempDrives&, const std::string& host) { fs::create_directories(host); },
+      {"folder of that name",
+       [](const TempDrives&, const std::string& host) { fs::create_directories(host); },
        "d:\\1.bmp", "同名的文件夹已存在"},
       {"write bit off",
        [](const TempDrives&, const std::string& host) {

@@ -27,8 +27,8 @@ TEST(FilterText, PairsBecomeNameFilters) {
       {"*.jpg|*.jpg  \t\n", "*.jpg (*.jpg)"},
       {"图片|*.jpg;*.jpeg|所有文件|*.*", "图片 (*.jpg *.jpeg) ; 所有文件 (*.*)"},
       {"JPEG (*.jpg)|*.jpg", "JPEG (*.jpg) (*.jpg)"},
-      {"a|*.a||b|*.b", "a (*.a)"},       // the list ends at the first empty part
-      {"a|*.a|b", "a (*.a)"},            // a description without patterns is dropped
+      {"a|*.a||b|*.b", "a (*.a)"},  // the list ends at the first empty part
+      {"a|*.a|b", "a (*.a)"},       // a description without patterns is dropped
       {"a|*.a|b|", "a (*.a)"},
       {"", ""},
       {"   ", ""},

@@ -13,8 +13,9 @@ struct SnapshotSize {
 };
 
 TEST(BmpFileImage, HeaderFieldsAndLengthsFollowTheTable) {
-  for (SnapshotSize s : {SnapshotSize{352, 584, 1056, 616'758}, SnapshotSize{350, 584, 1052, 614'422},
-                         SnapshotSize{1, 1, 4, 58}, SnapshotSize{3, 2, 12, 78}}) {
+  for (SnapshotSize s :
+       {SnapshotSize{352, 584, 1056, 616'758}, SnapshotSize{350, 584, 1052, 614'422},
+        SnapshotSize{1, 1, 4, 58}, SnapshotSize{3, 2, 12, 78}}) {
     std::vector<std::uint8_t> rgb = test::SmoothRgb(s.width, s.height);
     ByteBuffer f = BuildBmpFileImage(s.width, s.height, rgb.data(), s.width * 3);
     ASSERT_EQ(f.size(), s.fileSize) << s.width;

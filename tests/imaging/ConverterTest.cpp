@@ -61,10 +61,17 @@ class Converter : public ::testing::Test {
 TEST_F(Converter, ArgumentsAreCheckedBeforeAnyFileIsTouched) {
   std::string source = WriteSnapshot("1.bmp", 8, 8);
   std::string target = folder_.File("1.jpg");
-  struct { const char* name; std::string source, target; int quality, smoothing; } cases[] = {
-      {"no source path", "", target, 30, 0},     {"no target path", source, "", 30, 0},
-      {"quality 0", source, target, 0, 0},       {"quality 101", source, target, 101, 0},
-      {"smoothing -1", source, target, 30, -1},  {"smoothing 101", source, target, 30, 101},
+  struct {
+    const char* name;
+    std::string source, target;
+    int quality, smoothing;
+  } cases[] = {
+      {"no source path", "", target, 30, 0},
+      {"no target path", source, "", 30, 0},
+      {"quality 0", source, target, 0, 0},
+      {"quality 101", source, target, 101, 0},
+      {"smoothing -1", source, target, 30, -1},
+      {"smoothing 101", source, target, 30, 101},
       {"missing source too", folder_.File("none.bmp"), target, 0, 0},
   };
   for (const auto& c : cases) {
@@ -87,12 +94,15 @@ TEST_F(Converter, ReportsEachFailureWithItsCode) {
   ASSERT_TRUE(WriteFile(folder_.File("noise.bin"), ByteBuffer(3000, 0x5A)));
   std::vector<std::uint32_t> values(9 * 7, 1);
   for (int bits : {1, 4, 8, 16, 32}) {
-    BmpOptions o{bits, false, 0, 40, bits <= 8 ? std::vector<std::uint32_t>(1u << bits, 0x336699) :
-                                                 std::vector<std::uint32_t>{}};
-    ASSERT_TRUE(WriteFile(folder_.File(std::to_string(bits) + "bit.bmp"), MakeBmp(9, 7, values, o)));
+    BmpOptions o{bits, false, 0, 40,
+                 bits <= 8 ? std::vector<std::uint32_t>(1u << bits, 0x336699)
+                           : std::vector<std::uint32_t>{}};
+    ASSERT_TRUE(
+        WriteFile(folder_.File(std::to_string(bits) + "bit.bmp"), MakeBmp(9, 7, values, o)));
   }
-  ASSERT_TRUE(WriteFile(folder_.File("rle.bmp"),
-                        MakeBmp(9, 7, values, {8, false, 1, 40, std::vector<std::uint32_t>(256, 1)})));
+  ASSERT_TRUE(
+      WriteFile(folder_.File("rle.bmp"),
+                MakeBmp(9, 7, values, {8, false, 1, 40, std::vector<std::uint32_t>(256, 1)})));
   ByteBuffer jpeg = EncodeJpeg(40, 40, PhotoRgb(40, 40));
   ASSERT_TRUE(WriteFile(folder_.File("cut.jpg"), ByteBuffer(jpeg.begin(), jpeg.end() - 200)));
   ByteBuffer png = MakePng(8, 8, PNG_COLOR_TYPE_RGB, 8, PhotoRgb(8, 8));
@@ -100,7 +110,11 @@ TEST_F(Converter, ReportsEachFailureWithItsCode) {
   ASSERT_EQ(::mkdir(folder_.File("folder").c_str(), 0755), 0);
   ASSERT_TRUE(WriteFile(folder_.File("plain"), {'x'}));
 
-  struct { const char* source; std::string target; int code; } cases[] = {
+  struct {
+    const char* source;
+    std::string target;
+    int code;
+  } cases[] = {
       {"missing.bmp", folder_.File("out.jpg"), ConvertNoSource},
       {"folder", folder_.File("out.jpg"), ConvertNoSource},
       {"empty.bmp", folder_.File("out.jpg"), ConvertUnreadable},
@@ -164,11 +178,11 @@ constexpr int kZigzagToNatural[64] = {
     0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
     41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
     30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
-constexpr int kAnnexKLuminance[64] = {
-    16, 11, 10, 16, 24,  40,  51,  61,  12, 12, 14, 19, 26,  58,  60,  55,
-    14, 13, 16, 24, 40,  57,  69,  56,  14, 17, 22, 29, 51,  87,  80,  62,
-    18, 22, 37, 56, 68,  109, 103, 77,  24, 35, 55, 64, 81,  104, 113, 92,
-    49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98, 112, 100, 103, 99};
+constexpr int kAnnexKLuminance[64] = {16,  11,  10,  16,  24, 40, 51,  61,  12,  12,  14,  19,  26,
+                                      58,  60,  55,  14,  13, 16, 24,  40,  57,  69,  56,  14,  17,
+                                      22,  29,  51,  87,  80, 62, 18,  22,  37,  56,  68,  109, 103,
+                                      77,  24,  35,  55,  64, 81, 104, 113, 92,  49,  64,  78,  87,
+                                      103, 121, 120, 101, 72, 92, 95,  98,  112, 100, 103, 99};
 constexpr int kAnnexKChrominance[64] = {
     17, 18, 24, 47, 99, 99, 99, 99, 18, 21, 26, 66, 99, 99, 99, 99, 24, 26, 56, 99, 99, 99,
     99, 99, 47, 66, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99,
@@ -199,8 +213,8 @@ TEST_F(Converter, SnapshotBecomesTheSpecifiedBaselineJfif) {
         break;
       case 0xC0: {
         ++sofs;
-        const std::vector<std::uint8_t> frame = {8, 0x02, 0x48, 0x01, 0x60, 3,
-                                                 1, 0x22, 0,    2,    0x11, 1, 3, 0x11, 1};
+        const std::vector<std::uint8_t> frame = {8, 0x02, 0x48, 0x01, 0x60, 3,    1, 0x22,
+                                                 0, 2,    0x11, 1,    3,    0x11, 1};
         EXPECT_EQ(s, frame);  // 8 bits, 584 x 352, Y 2x2 table 0, Cb and Cr 1x1 table 1
         break;
       }
@@ -246,8 +260,9 @@ TEST_F(Converter, MatchesTheReferenceEncoderByteForByte) {
     std::string source = WriteSnapshot("1.bmp", width, 584);
     std::string ours = folder_.File("ours.jpg"), theirs = folder_.File("theirs.jpg");
     ASSERT_EQ(Save(source, ours), ConvertOk);
-    std::string command = std::string(QV_CJPEG_PATH) + " -quality 30 -optimize -baseline -outfile '" +
-                          theirs + "' '" + source + "'";
+    std::string command = std::string(QV_CJPEG_PATH) +
+                          " -quality 30 -optimize -baseline -outfile '" + theirs + "' '" + source +
+                          "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     ByteBuffer a = ReadFile(ours), b = ReadFile(theirs);
     ASSERT_FALSE(a.empty());
@@ -261,7 +276,8 @@ TEST_F(Converter, EveryReaderGivesTheSamePictureAsTheBmp) {
   std::vector<std::uint8_t> rgb = PhotoRgb(w, h);
   std::vector<std::uint32_t> colours = AsColours(rgb);
   std::string reference = folder_.File("reference.jpg");
-  ASSERT_TRUE(WriteFile(folder_.File("bottom-up.bmp"), MakeBmp(w, h, colours, {24, false, 0, 40, {}})));
+  ASSERT_TRUE(
+      WriteFile(folder_.File("bottom-up.bmp"), MakeBmp(w, h, colours, {24, false, 0, 40, {}})));
   ASSERT_EQ(Save(folder_.File("bottom-up.bmp"), reference), ConvertOk);
 
   // An 8-bit palette of the picture's first 256 colours, used by the PCX case.
@@ -271,12 +287,18 @@ TEST_F(Converter, EveryReaderGivesTheSamePictureAsTheBmp) {
     paletted.push_back(palette[i % 256]);
   }
   std::string palettedReference = folder_.File("paletted-reference.jpg");
-  ASSERT_TRUE(WriteFile(folder_.File("paletted.bmp"), MakeBmp(w, h, paletted, {24, false, 0, 40, {}})));
+  ASSERT_TRUE(
+      WriteFile(folder_.File("paletted.bmp"), MakeBmp(w, h, paletted, {24, false, 0, 40, {}})));
   ASSERT_EQ(Save(folder_.File("paletted.bmp"), palettedReference), ConvertOk);
 
   std::vector<std::uint8_t> rgba;
-  for (std::size_t i = 0; i < rgb.size(); i += 3) rgba.insert(rgba.end(), {rgb[i], rgb[i + 1], rgb[i + 2], 255});
-  struct { const char* name; ByteBuffer bytes; const std::string& expected; } cases[] = {
+  for (std::size_t i = 0; i < rgb.size(); i += 3)
+    rgba.insert(rgba.end(), {rgb[i], rgb[i + 1], rgb[i + 2], 255});
+  struct {
+    const char* name;
+    ByteBuffer bytes;
+    const std::string& expected;
+  } cases[] = {
       {"top-down.bmp", MakeBmp(w, h, colours, {24, true, 0, 40, {}}), reference},
       {"core.bmp", MakeBmp(w, h, colours, {24, false, 0, 12, {}}), reference},
       {"v5.bmp", MakeBmp(w, h, colours, {24, false, 0, 124, {}}), reference},
@@ -378,6 +400,21 @@ TEST_F(Converter, ReplacesAnEarlierTargetOnlyWhenComplete) {
   ASSERT_EQ(::stat(target.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
   ExpectOnlyFiles({"1.bmp", "1.jpg", "bad.bmp"});
+}
+
+TEST_F(Converter, WritesThroughASymbolicLinkTarget) {
+  std::string source = WriteSnapshot("1.bmp", 16, 16);
+  ASSERT_EQ(::mkdir(folder_.File("real").c_str(), 0755), 0);
+  std::string real = folder_.File("real/picture.jpg"), link = folder_.File("1.jpg");
+  ASSERT_TRUE(WriteFile(real, {'o', 'l', 'd'}));
+  ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+  ASSERT_EQ(Save(source, link), ConvertOk);
+  struct stat info {};
+  ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  ByteBuffer written = ReadFile(real);
+  ASSERT_GT(written.size(), 3u);
+  EXPECT_EQ(written[0], 0xFF);
 }
 
 TEST_F(Converter, ReencodesAJpegSourceAtTheRequestedQuality) {

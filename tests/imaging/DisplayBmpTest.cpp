@@ -42,14 +42,17 @@ TEST(DisplayBmp, DecodesEachDepthAndHeaderForm) {
   std::vector<std::uint32_t> mono;
   for (std::uint32_t i : kIndices) mono.push_back(i & 1);
   std::vector<std::uint32_t> full256(256, 0x777777);
-  full256[0] = kPalette[0], full256[1] = kPalette[1], full256[2] = kPalette[2], full256[3] = kPalette[3];
+  full256[0] = kPalette[0], full256[1] = kPalette[1], full256[2] = kPalette[2],
+  full256[3] = kPalette[3];
   std::vector<std::uint32_t> sixteen(full256.begin(), full256.begin() + 16);
   const std::vector<BmpCase> cases = {
       {"1 bit", {1, false, 0, 40, {0x102030, 0xFF0000}}, mono, ThroughPalette(mono, kPalette, 2)},
       {"4 bits", {4, false, 0, 40, sixteen}, kIndices, colours},
       {"8 bits", {8, false, 0, 40, full256}, kIndices, colours},
       {"8 bits, biClrUsed 4", {8, false, 0, 40, kPalette, 4}, kIndices, colours},
-      {"8 bits, table past the used count stays black", {8, false, 0, 40, kPalette, 3}, kIndices,
+      {"8 bits, table past the used count stays black",
+       {8, false, 0, 40, kPalette, 3},
+       kIndices,
        ThroughPalette(kIndices, kPalette, 3)},
       {"4 bits, gap before the pixels", {4, false, 0, 40, sixteen, 0, 10}, kIndices, colours},
       {"8 bits, version 5 header", {8, false, 0, 124, kPalette, 4}, kIndices, colours},
@@ -73,7 +76,8 @@ TEST(DisplayBmp, DecodesEachDepthAndHeaderForm) {
 TEST(DisplayBmp, IndicesPastTheTableAreBlack) {
   // 4-bit indices up to 15 with a 2-entry table.
   std::vector<std::uint32_t> indices = {0, 1, 15, 7, 2};
-  auto picture = DecodePictureForDisplay(MakeBmp(5, 1, indices, {4, false, 0, 40, {0x010203, 0x040506}, 2}));
+  auto picture =
+      DecodePictureForDisplay(MakeBmp(5, 1, indices, {4, false, 0, 40, {0x010203, 0x040506}, 2}));
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->image.pixels, Rgb({0x010203, 0x040506, 0, 0, 0}));
 }

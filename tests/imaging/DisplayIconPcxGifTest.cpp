@@ -26,8 +26,11 @@ struct IconCase {
 TEST(DisplayIcon, ChoosesTheEntryByTheDirectoryRule) {
   const std::vector<IconCase> cases = {
       {"one entry", {{16, 0, 16, 16}}, 0, 16, 16},
-      {"first 32-wide with over 15 colours", {{16, 0, 16, 16}, {32, 16, 32, 32}, {32, 255, 32, 32}},
-       1, 32, 32},
+      {"first 32-wide with over 15 colours",
+       {{16, 0, 16, 16}, {32, 16, 32, 32}, {32, 255, 32, 32}},
+       1,
+       32,
+       32},
       {"32 wide with 15 colours does not count", {{32, 15, 32, 32}, {48, 0, 48, 48}}, 1, 48, 48},
       {"none qualifies: the last", {{16, 0, 16, 16}, {48, 0, 48, 48}, {24, 0, 24, 24}}, 2, 24, 24},
       {"size from the image's own header", {{32, 16, 20, 40}}, 0, 20, 40},
@@ -63,7 +66,7 @@ TEST(DisplayIcon, PngEntryTakesItsSizeFromIhdr) {
 TEST(DisplayIcon, BrokenDirectoriesGiveNoPicture) {
   ByteBuffer good = MakeIcon({{32, 16, 32, 32}});
   ByteBuffer pastEnd = good;
-  pastEnd[6 + 8] = 0xFF, pastEnd[6 + 9] = 0xFF;  // image size past the file
+  pastEnd[6 + 8] = 0xFF, pastEnd[6 + 9] = 0xFF;      // image size past the file
   ByteBuffer noEntries = {0, 0, 1, 0, 3, 0, 32, 0};  // count 3, no entry fits
   ByteBuffer tinyImage = good;
   tinyImage[6 + 8] = 10, tinyImage[6 + 9] = 0, tinyImage[6 + 10] = 0, tinyImage[6 + 11] = 0;
@@ -100,7 +103,12 @@ TEST(DisplayPcx, DecodesEightBitOneBitAndColour) {
     expected8.push_back(palette[indices[i]]);
     expected1.push_back(mono[i] ? 0xFFFFFF : 0);
   }
-  struct { const char* name; ByteBuffer bytes; PictureKind kind; std::vector<std::uint32_t> expected; } cases[] = {
+  struct {
+    const char* name;
+    ByteBuffer bytes;
+    PictureKind kind;
+    std::vector<std::uint32_t> expected;
+  } cases[] = {
       {"8 bit", test::MakePcx(w, h, 8, 1, indices, palette), PictureKind::Pcx8, expected8},
       {"1 bit", test::MakePcx(w, h, 1, 1, mono), PictureKind::Pcx1, expected1},
       {"24 bit", test::MakePcx(w, h, 8, 3, colours), PictureKind::Pcx8, colours},

@@ -35,8 +35,7 @@ TEST(PictureRecognition, FollowsTheSignatureTableInOrder) {
       {"empty", {}, PictureKind::None},
       {"lower-case bm", {'b', 'm', 0, 0, 0, 0}, PictureKind::None},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(RecognisePicture(c.bytes), c.kind) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(RecognisePicture(c.bytes), c.kind) << c.name;
 }
 
 TEST(PictureRecognition, UndecodableBytesGiveNoPicture) {
@@ -53,14 +52,12 @@ struct PlacementCase {
 
 TEST(PicturePlacement, GivesEachModesIntegerGeometry) {
   const std::vector<PlacementCase> cases = {
-      {0, 100, 100, 200, 400, {0, 0, 200, 400}},
-      {0, 348, 580, 10, 20, {0, 0, 10, 20}},
-      {1, 348, 580, 580, 978, {0, 0, 348, 580}},
-      {1, 100, 100, 10, 10, {0, 0, 100, 100}},
-      {2, 100, 100, 200, 400, {25, 0, 50, 100}},  // shrunk by 0.25
-      {2, 100, 100, 40, 20, {30, 40, 40, 20}},    // smaller: own size, centred
-      {2, 101, 100, 40, 21, {30, 39, 40, 21}},    // odd remainders round down
-      {2, 100, 100, 100, 100, {0, 0, 100, 100}},  // exactly fits
+      {0, 100, 100, 200, 400, {0, 0, 200, 400}},  {0, 348, 580, 10, 20, {0, 0, 10, 20}},
+      {1, 348, 580, 580, 978, {0, 0, 348, 580}},  {1, 100, 100, 10, 10, {0, 0, 100, 100}},
+      {2, 100, 100, 200, 400, {25, 0, 50, 100}},   // shrunk by 0.25
+      {2, 100, 100, 40, 20, {30, 40, 40, 20}},     // smaller: own size, centred
+      {2, 101, 100, 40, 21, {30, 39, 40, 21}},     // odd remainders round down
+      {2, 100, 100, 100, 100, {0, 0, 100, 100}},   // exactly fits
       {2, 300, 100, 200, 400, {125, 0, 50, 100}},  // wide client, tall picture
       {2, 100, 300, 400, 200, {0, 125, 100, 50}},  // tall client, wide picture
       {2, 50, 100, 60, 10, {0, 46, 50, 8}},        // too wide only: scale 50/60

@@ -240,7 +240,8 @@ ByteBuffer MakeIcon(const std::vector<IconEntry>& entries, bool cursor) {
     Append16(img, 1);
     Append16(img, 32);
     for (int k = 0; k < 6; ++k) Append32(img, 0);
-    for (int p = 0; p < e.imageWidth * e.imageHeight; ++p) Append32(img, 0xFF000000u | std::uint32_t(i));
+    for (int p = 0; p < e.imageWidth * e.imageHeight; ++p)
+      Append32(img, 0xFF000000u | std::uint32_t(i));
     std::size_t maskStride = std::size_t(e.imageWidth + 31) / 32 * 4;
     img.insert(img.end(), maskStride * e.imageHeight, 0);
     images.push_back(img);
@@ -282,8 +283,7 @@ ByteBuffer MakePng(int width, int height, int colourType, int bitDepth,
                PNG_FILTER_TYPE_DEFAULT);
   std::vector<png_color> palette(256);
   if (colourType == PNG_COLOR_TYPE_PALETTE) {
-    for (int i = 0; i < 256; ++i)
-      palette[i] = {png_byte(i), png_byte(255 - i), png_byte(i / 2)};
+    for (int i = 0; i < 256; ++i) palette[i] = {png_byte(i), png_byte(255 - i), png_byte(i / 2)};
     png_set_PLTE(png, info, palette.data(), 1 << bitDepth);
   }
   png_write_info(png, info);
@@ -305,7 +305,8 @@ bool WriteTiff(const std::string& path, int width, int height, int components,
   TIFFSetField(tif, TIFFTAG_IMAGELENGTH, std::uint32_t(height));
   TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, components);
   TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
-  TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, components == 1 ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_RGB);
+  TIFFSetField(tif, TIFFTAG_PHOTOMETRIC,
+               components == 1 ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_RGB);
   TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
   TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
   TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, 4);
@@ -319,15 +320,18 @@ bool WriteTiff(const std::string& path, int width, int height, int components,
 }
 
 ByteBuffer MakeGif() {
-  const std::uint8_t bytes[] = {
-      'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,  // screen 1x1, 2 colours
-      0, 0, 0, 255, 255, 255,                                // black, white
-      0x21, 0xFF, 11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0', 3, 1, 0, 0, 0,
-      0x21, 0xF9, 4, 0, 10, 0, 0, 0,                      // 100 ms
-      0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0,  // pixel 0 (black)
-      0x21, 0xF9, 4, 0, 10, 0, 0, 0,                      //
-      0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0,  // pixel 1 (white)
-      0x3B};
+  const std::uint8_t bytes[] = {'G',  'I',  'F',  '8',  '9',  'a', 1,   0,   1,
+                                0,    0x80, 0,    0,                // screen 1x1, 2 colours
+                                0,    0,    0,    255,  255,  255,  // black, white
+                                0x21, 0xFF, 11,   'N',  'E',  'T', 'S', 'C', 'A',
+                                'P',  'E',  '2',  '.',  '0',  3,   1,   0,   0,
+                                0,    0x21, 0xF9, 4,    0,    10,  0,   0,   0,  // 100 ms
+                                0x2C, 0,    0,    0,    0,    1,   0,   1,   0,
+                                0,    2,    2,    0x44, 0x01, 0,            // pixel 0 (black)
+                                0x21, 0xF9, 4,    0,    10,   0,   0,   0,  //
+                                0x2C, 0,    0,    0,    0,    1,   0,   1,   0,
+                                0,    2,    2,    0x4C, 0x01, 0,  // pixel 1 (white)
+                                0x3B};
   return ByteBuffer(std::begin(bytes), std::end(bytes));
 }
 
@@ -362,7 +366,8 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
   std::string command = "rm -rf '" + path_ + "'";
-  if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", path_.c_str());
+  if (std::system(command.c_str()) != 0)
+    std::fprintf(stderr, "could not remove %s\n", path_.c_str());
 }
 
 std::vector<std::string> TempFolder::Names() const {

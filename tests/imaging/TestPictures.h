@@ -53,8 +53,8 @@ ByteBuffer MakePcx(int width, int height, int bits, int planes,
 struct IconEntry {
   int directoryWidth = 32;  // the byte in the directory (0 means 256)
   int colourCount = 0;
-  int imageWidth = 32;      // the image's own header
-  int imageHeight = 32;     // without the mask
+  int imageWidth = 32;   // the image's own header
+  int imageHeight = 32;  // without the mask
   bool png = false;
 };
 // An ICO (cursor false) or CUR file holding the entries in order. Each bitmap

@@ -25,22 +25,33 @@ ls "$prefix"/share/icons/hicolor/*/apps/quorvane.* >/dev/null 2>&1 || fail "no i
 runpath="$(readelf -d "$program" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')"
 [[ ":$runpath:" == *":\$ORIGIN/../$libdir/quorvane:"* ]] || fail "RUNPATH is '$runpath'"
 
+# Starts the installed program and waits until it has loaded library $1.
+expect_load() {
+  QT_QPA_PLATFORM=offscreen "$program" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 1 200); do
+    if grep -qF "$1" "/proc/$pid/maps" 2>/dev/null; then
+      kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
+      return 0
+    fi
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid" && status=0 || status=$?
+      pid=""
+      fail "installed program ended (status $status) before loading $1"
+    fi
+    sleep 0.05
+  done
+  fail "installed program did not load $1 within 10 s"
+}
+
 # A folder of the engine's name stands for a run directory the program cannot
 # use: nothing is written there and the bare-name load must find the engine.
 mkdir "$prefix/bin/SkinH_EL.dll"
-QT_QPA_PLATFORM=offscreen "$program" >/dev/null 2>&1 &
-pid=$!
-for _ in $(seq 1 200); do
-  if grep -qF "$installed" "/proc/$pid/maps" 2>/dev/null; then
-    [[ -z "$(ls -A "$prefix/bin/SkinH_EL.dll")" ]] || fail "wrote into the folder"
-    echo "installed program loaded $installed"
-    exit 0
-  fi
-  if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid" && status=0 || status=$?
-    pid=""
-    fail "installed program ended (status $status) before loading the engine"
-  fi
-  sleep 0.05
-done
-fail "installed program did not load $installed within 10 s"
+expect_load "$installed"
+[[ -z "$(ls -A "$prefix/bin/SkinH_EL.dll")" ]] || fail "wrote into the folder"
+
+# A writable program folder gets its own hidden copy, which is then used.
+rmdir "$prefix/bin/SkinH_EL.dll"
+expect_load "$prefix/bin/SkinH_EL.dll"
+cmp -s "$prefix/bin/SkinH_EL.dll" "$engine" || fail "written engine differs from the built one"
+echo "installed program found its engine in both layouts"

@@ -22,8 +22,9 @@ TEST(ColourShift, ShiftsColours) {
       {0xFFFF0000, -360, 0, 0, 0xFFFF0000},
       {0xFF3366CC, 0, -100, 0, 0xFFCCCCCC},     // no saturation: grey of the value
       {0xFF3366CC, 0, 0, -100, 0xFF000000},     // no value: black
-      {0xFF804020, 0, 0, 100, 0xFFFF8040},      // twice as bright
-      {0xFF804020, 0, 0, 1000, 0xFFFF8040},     // clamped to 100
+      {0xFF603018, 0, 0, 100, 0xFFC06030},      // twice as bright
+      {0xFF603018, 0, 0, 1000, 0xFFC06030},     // clamped to 100
+      {0xFFC08040, 0, 0, 100, 0xFFFFAA55},     // brightest channel caps at 255
       {0x80FF0000, 120, 0, 0, 0x8000FF00},      // alpha kept
       {0xFF808080, 90, 100, 0, 0xFF808080},     // grey has no hue to turn
   };

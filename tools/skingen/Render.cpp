@@ -201,7 +201,9 @@ skin::Theme RenderTheme(const Description& d, const Layout& layout, std::int64_t
   c[kPlaceholderText] = ToArgb(Mix(d.text, d.base, 0.5));
   c[kLink] = ToArgb(darkFace ? Lighter(d.accent, 0.35) : d.accent);
   c[kTitleText] = ToArgb(d.titleText);
-  c[kTitleTextInactive] = ToArgb(Mix(d.titleText, titleInactiveBottom, 0.45));
+  // Inactive captions stay readable on their paler bar.
+  const Colour inactiveMid = Mix(titleInactiveTop, titleInactiveBottom, 0.5);
+  c[kTitleTextInactive] = ToArgb(Mix(Contrasting(inactiveMid), inactiveMid, 0.3));
   c[kTitleTextShadow] = ToArgb(WithAlpha(Darker(d.titleBottom, 0.55), 0.55));
   c[kFrameOuter] = ToArgb(Darker(d.titleBottom, 0.35));
   c[kFrameBody] = ToArgb(Mix(d.titleTop, d.titleBottom, 0.5));

@@ -6,7 +6,7 @@
 //       Searches the grain detail that fits each skin's lengths, stores it in
 //       the description and writes the skin.
 //   skingen seeds <themes-dir> <out-dir>
-//       A few small valid skins (for fuzzing) built from the descriptions.
+//       A few small valid skins, and their raw contents, for fuzzing.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -57,10 +57,11 @@ int Seeds(const fs::path& themes, const fs::path& out) {
     const auto content = qv::skin::SerializeContent(theme);
     qv::skin::LzmaEncodeOptions options;
     options.endMarker = number == 12;
-    if (!WriteFile(out / Numbered("seed", number, ".she"), qv::skin::WrapContent(content, options))) {
+    if (!WriteFile(out / Numbered("seed", number, ".she"), qv::skin::WrapContent(content, options)) ||
+        !WriteFile(out / Numbered("seed", number, ".content"), content)) {
       return 1;
     }
-    ++written;
+    written += 2;
   }
   std::printf("%d seeds written\n", written);
   return 0;

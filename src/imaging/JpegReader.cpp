@@ -7,6 +7,10 @@
 namespace qv::imaging {
 namespace {
 
+// libjpeg's own working memory (a progressive picture keeps all its
+// coefficients) is capped too; past it the decode fails cleanly.
+constexpr long kMaxLibjpegMemory = 1L << 30;
+
 struct JpegReadState {
   jpeg_decompress_struct info{};
   JpegErrorTrap trap{};
@@ -63,6 +67,7 @@ ReadOutcome ReadJpeg(ImageSource& source, const JpegReadOptions& options, Raster
     return s->headerRead ? ReadOutcome::Failed : ReadOutcome::NotMine;
   }
   jpeg_create_decompress(&s->info);
+  s->info.mem->max_memory_to_use = kMaxLibjpegMemory;
   AttachJpegChunkSource(&s->info, s->chunks, source, options.cutShortFails);
   AttachJpegScanLimit(&s->info, s->scanLimit);
   jpeg_read_header(&s->info, TRUE);

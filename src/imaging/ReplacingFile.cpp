@@ -22,8 +22,6 @@ std::string TempPathBeside(const std::string& target, unsigned attempt) {
          std::to_string(tempCounter.fetch_add(1) + attempt) + ".tmp";
 }
 
-ReplacingFile::~ReplacingFile() { Discard(); }
-
 // The file a target path names: a symbolic link is followed, so the file it
 // points to is the one replaced.
 std::string ResolveTarget(const std::string& targetPath) {
@@ -37,6 +35,8 @@ std::string ResolveTarget(const std::string& targetPath) {
 }
 
 }  // namespace
+
+ReplacingFile::~ReplacingFile() { Discard(); }
 
 bool ReplacingFile::Open(const std::string& requestedPath) {
   Discard();

@@ -37,13 +37,10 @@ void SetEditText(const WindowLayout& window, std::string_view control, std::stri
 void SetLabelCaption(const WindowLayout& window, std::string_view control, std::string_view text) {
   auto& label = Require<detail::TransparentLabel>(window, control, ControlKind::TransparentLabel);
   label.StoreText(FromUtf8(text));
-  // Repaint the label's rectangle in its top-level window at once: the
-  // backing store paints what lies beneath (the picture) first and every
-  // label over it on top, so the old text vanishes without a trace.
-  QWidget* top = label.window();
-  if (label.isVisible()) {
-    top->repaint(QRect(label.mapTo(top, QPoint(0, 0)), label.size()));
-  }
+  // Repaint now. The label is not opaque, so the backing store first paints
+  // what lies beneath it (the picture) and then every label there on top:
+  // the old text vanishes without a trace before the new one is drawn.
+  label.repaint();
   label.update();
 }
 

@@ -90,6 +90,7 @@ TEST_F(SaveComposedPictureTest, WritesTheAreaAsShownAndItsJpeg) {
   EXPECT_EQ(seen[0].text, kSaved);
   EXPECT_EQ(seen[0].title, "信息：");
   EXPECT_EQ(seen[0].icon, QMessageBox::NoIcon);
+  EXPECT_EQ(seen[0].objectName, "qv_message_box");
 
   const std::string bmp = Bmp();
   ASSERT_EQ(bmp.size(), kBmpLength);
@@ -224,7 +225,9 @@ TEST_F(SaveComposedPictureTest, LinesChangedDuringThePauseDoNotReachTheFiles) {
 TEST_F(SaveComposedPictureTest, ClosingDuringThePauseStillFinishesTheSave) {
   for (const WindowLayout* window : {&StageWindow, &ToolbarWindow}) {
     SCOPED_TRACE(std::string(window->name));
-    if (!IsWindowLoaded(StageWindow)) ASSERT_TRUE(LoadWindow(ToolbarWindow));
+    if (!IsWindowLoaded(StageWindow)) {
+      ASSERT_TRUE(LoadWindow(ToolbarWindow));
+    }
     fs::remove(BmpPath());
     QObject context;
     const char* closeButton = window == &StageWindow ? "按钮3" : "按钮1";

@@ -31,12 +31,12 @@ MessageCatcher::MessageCatcher() {
 void MessageCatcher::Poll() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* box = qobject_cast<QMessageBox*>(widget);
-    if (box == nullptr || box->objectName() != "qv_message_box" || !box->isVisible() ||
-        box->property("qv_seen").toBool()) {
+    if (box == nullptr || !box->isVisible() || box->property("qv_seen").toBool()) {
       continue;
     }
     box->setProperty("qv_seen", true);
-    seen.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon()});
+    seen.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
+                    box->objectName().toStdString()});
     const QPointer<QMessageBox> guard = box;
     if (whileShown) whileShown(*box);
     if (guard && !guard->buttons().isEmpty()) guard->buttons().front()->click();

@@ -21,13 +21,14 @@ class QWidget;
 
 namespace qv::test {
 
-// Answers the program's message boxes as they appear and records them.
+// Answers every message box as it appears and records it.
 class MessageCatcher : public QObject {
  public:
   struct Seen {
     std::string title;
     std::string text;
     QMessageBox::Icon icon;
+    std::string objectName;
   };
   MessageCatcher();
   // Runs while a box is up, before it is closed.

@@ -87,10 +87,6 @@ TEST_F(Drawing, CaptionIsRedrawnAtOnceOverThePictureWithoutATrace) {
   const QImage bare = LabelOnScreen();
   Caption("i");
   const QImage shortLine = LabelOnScreen();  // no event processed: drawn before the set returned
-  bare.save("/tmp/qv_bare.png"); shortLine.save("/tmp/qv_short.png");
-  OnScreen(Top(kStage)).save("/tmp/qv_top.png");
-  Control(kStage, "行")->grab().save("/tmp/qv_label_grab.png");
-  fprintf(stderr, "visible %d geom %d %d %d %d text %s\n", Control(kStage, "行")->isVisible(), Control(kStage, "行")->x(), Control(kStage, "行")->y(), Control(kStage, "行")->width(), Control(kStage, "行")->height(), GetLabelCaption(kStage, "行").c_str());
   EXPECT_NE(shortLine, bare);
   Caption("WWWWWWWWWWWWWWWWWWWWWWWWW");
   EXPECT_NE(LabelOnScreen(), shortLine);

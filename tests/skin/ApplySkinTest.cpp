@@ -2,6 +2,7 @@
 #include <malloc.h>
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 #include "SkinTestSupport.h"
@@ -27,6 +28,26 @@ void ExpectNoDataCall(const RecordedAttach& call) {
   EXPECT_EQ(call.hue, 0);
   EXPECT_EQ(call.saturation, 0);
   EXPECT_EQ(call.value, 0);
+}
+
+constexpr std::size_t kSkin25CopySize = 34523 + 8;
+
+// Blocks the main arena counts as used. With glibc's thread cache off (as
+// ctest runs these tests) the count is exact; otherwise freed blocks parked
+// in the cache still count, and only a leak of a skin's size is told apart.
+std::size_t HeapInUse() { return mallinfo2().uordblks; }
+
+bool HeapCountIsExact() {
+  const char* tunables = std::getenv("GLIBC_TUNABLES");
+  return tunables != nullptr && std::strstr(tunables, "glibc.malloc.tcache_count=0") != nullptr;
+}
+
+void ExpectNothingLeft(std::size_t before, std::size_t after) {
+  if (HeapCountIsExact()) {
+    EXPECT_EQ(after, before);
+  } else {
+    EXPECT_LT(after, before + kSkin25CopySize);
+  }
 }
 
 class ApplySkinTest : public RunDirectoryTest {
@@ -92,27 +113,34 @@ TEST_F(ApplySkinTest, NumbersOutsideTheTableHandNoSkin) {
 // The copy is live during the call and gone afterwards, whatever the engine
 // answers.
 TEST_F(ApplySkinTest, ReleasesTheCopyAfterTheCall) {
+  if (HeapInUse() == 0) GTEST_SKIP() << "no heap statistics (replaced allocator)";
   for (int engineResult : {0, 7}) {
     SCOPED_TRACE("engine result " + std::to_string(engineResult));
     ApplySkin(25);  // binds the engine and settles one-time allocations
     ResetRecording(EnginePath(), engineResult);
-    const std::size_t before = mallinfo2().uordblks;
+    const std::size_t before = HeapInUse();
     ApplySkin(25);
-    const std::size_t after = mallinfo2().uordblks;
+    const std::size_t after = HeapInUse();
     const RecordedAttach call = RecordOf(EnginePath());
     EXPECT_EQ(call.calls, 1);
-    EXPECT_GE(call.heapInUse, before + 34523 + 8);
-    EXPECT_EQ(after, before);
+    EXPECT_GE(call.heapInUse, before + kSkin25CopySize);
+    ExpectNothingLeft(before, after);
   }
 }
 
 TEST_F(ApplySkinTest, OutOfRangeNumberAllocatesNothing) {
+  if (HeapInUse() == 0) GTEST_SKIP() << "no heap statistics (replaced allocator)";
   ApplySkin(0);
   ResetRecording(EnginePath(), 0);
-  const std::size_t before = mallinfo2().uordblks;
+  const std::size_t before = HeapInUse();
   ApplySkin(-1);
-  EXPECT_EQ(mallinfo2().uordblks, before);
-  EXPECT_EQ(RecordOf(EnginePath()).heapInUse, before);
+  ExpectNothingLeft(before, HeapInUse());
+  const std::size_t during = RecordOf(EnginePath()).heapInUse;
+  if (HeapCountIsExact()) {
+    EXPECT_EQ(during, before);
+  } else {
+    EXPECT_LT(during, before + kSkin25CopySize);
+  }
 }
 
 }  // namespace

@@ -89,8 +89,9 @@ TEST_F(SkinShots, FileDialog) {
   dialog->setViewMode(QFileDialog::Detail);
   dialog->show();
   QApplication::processEvents();
-  dialog->selectFile(QStringLiteral("山顶.jpg"));
   QTest::qWait(150);  // the file system model fills in the background
+  dialog->selectFile(QStringLiteral("山顶.jpg"));
+  QApplication::processEvents();
   const QImage image = dialog->grab().toImage();
   dialog->hide();
   Save(image, "filedialog.png");

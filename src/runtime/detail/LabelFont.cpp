@@ -6,10 +6,13 @@
 
 namespace qv::detail {
 
+bool IsDefaultFontRecord(const FontRecord& record) {
+  return record.height == 0 && record.faceName.empty() && record.weight == 400 &&
+         !record.italic && !record.underline && !record.strikeOut;
+}
+
 QFont FontFromRecord(const FontRecord& record) {
-  if (record.height == 0 && record.faceName.empty() && record.weight == 400 && !record.italic &&
-      !record.underline && !record.strikeOut)
-    return QApplication::font();
+  if (IsDefaultFontRecord(record)) return QApplication::font();
   QFont font = QApplication::font();
   font.setFamilies({record.faceName.empty()
                         ? QString::fromLatin1(kDefaultFace)

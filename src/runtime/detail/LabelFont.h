@@ -14,5 +14,7 @@ inline constexpr const char* kDefaultFace = "Noto Sans CJK SC";
 // character height in pixels; a positive one the cell height, taken as the
 // pixel size too. Weight 0 means normal; 700 is bold.
 QFont FontFromRecord(const FontRecord& record);
+// True when the record stores no font of its own (the default GUI font).
+bool IsDefaultFontRecord(const FontRecord& record);
 
 }  // namespace qv::detail

@@ -1,6 +1,8 @@
 #include "runtime/detail/TransparentLabel.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QtMath>
 
 #include "runtime/detail/LabelFont.h"
 
@@ -35,8 +37,9 @@ TransparentLabel::TransparentLabel(const ControlLayout& layout, QWidget* parent)
   setAttribute(Qt::WA_NoSystemBackground);
   setAutoFillBackground(false);
   setFocusPolicy(Qt::NoFocus);
-  setFont(FontFromRecord(layout.label.font));
-  flags_ = AlignmentFlags(layout.label) | Qt::TextShowMnemonic |
+  // A label without a font of its own follows the application's GUI font.
+  if (!IsDefaultFontRecord(layout.label.font)) setFont(FontFromRecord(layout.label.font));
+  flags_ = AlignmentFlags(layout.label) |
            (wordWrap_ ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
 }
 
@@ -46,15 +49,67 @@ QString TransparentLabel::SingleLine(QString text) {
   return text;
 }
 
+QRect TransparentLabel::LineRect() const {
+  // Centre the em box, not the font's full line box: the CJK face has tall
+  // ascent and descent, and centring those sets glyphs low enough to lose
+  // their bottom row and the mnemonic underline. The baseline lies 0.88 em
+  // below the em box's top, as ideographic fonts place it.
+  if (wordWrap_ || !(flags_ & Qt::AlignVCenter)) return rect();
+  const QFontMetricsF metrics(font());
+  const qreal em = font().pixelSize() > 0 ? font().pixelSize() : metrics.height();
+  const qreal baseline = (height() - em) / 2 + em * 0.88;
+  const int top = qRound(baseline - metrics.ascent());
+  return QRect(0, top, width(), qCeil(metrics.height()) + 1);
+}
+
+TransparentLabel::Mnemonic TransparentLabel::StripMnemonics(const QString& text) {
+  Mnemonic m;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) {
+      m.text += text[i];
+    } else if (i + 1 < text.size()) {
+      if (text[i + 1] != QLatin1Char('&')) m.underlined.push_back(int(m.text.size()));
+      m.text += text[++i];
+    }
+  }
+  return m;
+}
+
 void TransparentLabel::paintEvent(QPaintEvent*) {
   if (text_.isEmpty()) return;
   QPainter painter(this);
   painter.setClipRect(rect());
-  const QString shown = wordWrap_ ? text_ : SingleLine(text_);
-  auto draw = [&](const QColor& colour, int dx, int dy) {
+  if (wordWrap_) {
+    DrawWithEffect([&](const QColor& colour, int dx, int dy) {
+      painter.setPen(colour);
+      painter.drawText(rect().translated(dx, dy), flags_ | Qt::TextShowMnemonic, text_);
+    });
+    return;
+  }
+  // One line: prefix characters are resolved here so the underline can be
+  // kept inside the label even where the font puts it below the last row.
+  const Mnemonic line = StripMnemonics(SingleLine(text_));
+  const QRect box = LineRect();
+  const int flags = box == rect() ? flags_ : ((flags_ & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
+  const QFontMetricsF metrics(font());
+  const qreal lineWidth = std::max<qreal>(1, metrics.lineWidth());
+  DrawWithEffect([&](const QColor& colour, int dx, int dy) {
     painter.setPen(colour);
-    painter.drawText(rect().translated(dx, dy), flags_, shown);
-  };
+    QRectF drawn;
+    painter.drawText(QRectF(box.translated(dx, dy)), flags, line.text, &drawn);
+    if (line.underlined.empty()) return;
+    const qreal baseline = drawn.top() + metrics.ascent();
+    const qreal y = std::min(baseline + metrics.underlinePos(), height() - lineWidth + dy);
+    for (int index : line.underlined) {
+      const qreal x0 = drawn.left() + metrics.horizontalAdvance(line.text.left(index));
+      const qreal x1 = drawn.left() + metrics.horizontalAdvance(line.text.left(index + 1));
+      painter.fillRect(QRectF(x0, y, x1 - x0, lineWidth), colour);
+    }
+  });
+}
+
+void TransparentLabel::DrawWithEffect(
+    const std::function<void(const QColor&, int, int)>& draw) const {
   switch (effect_) {
     case 1: draw(Qt::white, 1, 1); draw(colour_, 0, 0); break;
     case 2: draw(Qt::white, 0, 0); draw(colour_, 1, 1); break;

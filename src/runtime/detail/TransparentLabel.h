@@ -3,6 +3,8 @@
 // wrap is on, the ampersand as prefix character, clipped to its rectangle.
 // It takes no focus and no input.
 #include <QWidget>
+#include <functional>
+#include <vector>
 
 #include "runtime/WindowLayout.h"
 
@@ -25,6 +27,15 @@ class TransparentLabel : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  struct Mnemonic {
+    QString text;                 // with the prefix characters resolved
+    std::vector<int> underlined;  // indices into text
+  };
+  static Mnemonic StripMnemonics(const QString& text);
+  QRect LineRect() const;
+  // Runs draw(colour, dx, dy) for each pass of the text effect, the text colour last.
+  void DrawWithEffect(const std::function<void(const QColor&, int, int)>& draw) const;
+
   QString text_;
   QColor colour_;
   int flags_ = 0;

@@ -5,7 +5,7 @@
 # Usage: bench/startup/run.sh [build directory] [runs]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-build="${1:-$root/build}"
+build="$(realpath "${1:-$root/build}")"
 runs="${2:-10}"
 cmake --build "$build" --target quorvane startup_minimal_window startup_map_watcher >/dev/null
 source "$root/tests/e2e/xvfb-session.sh"

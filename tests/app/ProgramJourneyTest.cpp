@@ -136,7 +136,7 @@ TEST(ProgramJourney, EscWhileTypingClosesTheToolbarAloneAndStageCloseEnds) {
   WindowRecorder recorder;
   const int result = RunProgram(recorder, [] {
     Control(ToolbarWindow, "编辑框2")->setFocus();
-    QTest::keyClicks(Control(ToolbarWindow, "编辑框2"), "你好");
+    QTest::keyClicks(Control(ToolbarWindow, "编辑框2"), "hello");
     Press(ToolbarWindow, Qt::Key_Escape);
     if (!test::WaitFor([] { return !IsWindowLoaded(ToolbarWindow); })) ADD_FAILURE();
     EXPECT_TRUE(IsWindowLoaded(StageWindow));

@@ -150,7 +150,7 @@ TEST_F(OpenPictureTest, BmpAndGreyJpegAreShown) {
   QImage grey(50, 50, QImage::Format_Grayscale8);
   grey.fill(90);
   OpenConfirming(WritePicture("grey.jpg", grey, "JPG"));
-  EXPECT_TRUE(NearColour(CentrePixel(), 90, 90, 90, 4));
+  EXPECT_TRUE(NearColour(CentrePixel(), 90, 90, 90, 4)) << std::hex << CentrePixel();
 }
 
 TEST_F(OpenPictureTest, DialogOpensWithThePreviousChoice) {

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <cstdlib>
+#include <iostream>
 #include <filesystem>
 
 #include "StageFixture.h"
@@ -151,35 +152,33 @@ TEST_F(SaveComposedPictureTest, ReadOnlyEarlierJpegStays) {
   EXPECT_EQ(Bmp().size(), kBmpLength);
 }
 
-// The disk fills while the BMP is written: a file size limit in a child
-// process stands for it.
+// The disk fills while the BMP is written: a file size limit stands for it,
+// set in a child process of its own (the test re-run by the death test
+// machinery), which reports what it saw and exits.
 TEST_F(SaveComposedPictureTest, FullDiskKeepsTheEarlierBmp) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
   ApplyLines("先前的一次", "", "");
   ASSERT_EQ(SaveMessage(), kSaved);
   const std::string earlier = Bmp();
   ApplyLines("这一次", "", "");
-  const std::string report = drives.Root() + "/message.txt";
-
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{100000, 100000};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    const auto seen = Save();
-    TempDrives::WriteHostFile(
-        report, seen.size() == 1 ? seen[0].text : "messages: " + std::to_string(seen.size()));
-    ::_exit(0);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  const std::string message = TempDrives::ReadHostFile(report);
-  EXPECT_EQ(message.substr(0, message.find('\n')), "无法写入 d:\\1.bmp：磁盘已满");
-  EXPECT_EQ(Bmp(), earlier);
-  for (const auto& entry : fs::directory_iterator(drives.Drive('D'))) {
-    EXPECT_EQ(entry.path().filename(), "1.bmp");
-  }
+  EXPECT_EXIT(
+      {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100000, 100000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const auto seen = Save();
+        bool onlyTheBmp = true;
+        for (const auto& entry : fs::directory_iterator(drives.Drive('D'))) {
+          onlyTheBmp = onlyTheBmp && entry.path().filename() == "1.bmp";
+        }
+        std::cerr << "messages: " << seen.size() << "\n";
+        for (const auto& message : seen) std::cerr << "message: " << message.text << "\n";
+        std::cerr << (Bmp() == earlier ? "earlier bmp kept" : "bmp changed") << "\n"
+                  << (onlyTheBmp ? "no temporary left" : "temporary left") << std::endl;
+        std::_Exit(0);
+      },
+      ::testing::ExitedWithCode(0),
+      "messages: 1\nmessage: 无法写入 d:\\\\1.bmp：磁盘已满\n.*earlier bmp kept\nno temporary left");
 }
 
 TEST_F(SaveComposedPictureTest, EmptySnapshotKeepsTheEarlierFilesAndSaysSo) {

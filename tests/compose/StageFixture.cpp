@@ -66,6 +66,9 @@ void FileDialogDriver::Poll() {
 void FileDialogDriver::Confirm(QFileDialog& dialog, const std::string& path) {
   auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
   ASSERT_NE(name, nullptr);
+  // Typing happens in the focused name box, which drops an earlier selection.
+  dialog.activateWindow();
+  name->setFocus(Qt::OtherFocusReason);
   name->setText(QString::fromStdString(path));
   QMetaObject::invokeMethod(&dialog, "accept");
 }

@@ -6,7 +6,7 @@
 #      on it ends the program with status 0;
 #   3. with no display at all the program says how to run it.
 set -euo pipefail
-program="$1"
+program="$(realpath "$1")"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/xvfb-session.sh"
 
@@ -25,8 +25,11 @@ start_program
 [[ "$(geometry_of "$stage")" == "450 178 379 668" ]] || fail "stage geometry $(geometry_of "$stage")"
 poll 5 test "$(xdotool getwindowfocus)" = "$toolbar" || fail "toolbar has not the focus"
 # xwininfo lists the root's children top-most first.
-order=$(xwininfo -root -children | grep -oE '0x[0-9a-f]+' | while read -r id; do
-  (( id == toolbar )) && echo toolbar; (( id == stage )) && echo stage; done | tr '\n' ' ')
+order=""
+for id in $(xwininfo -root -children | grep -oE '^ +0x[0-9a-f]+'); do
+  if (( id == toolbar )); then order+="toolbar "; fi
+  if (( id == stage )); then order+="stage "; fi
+done
 [[ "$order" == "toolbar stage " ]] || fail "stacking order: $order"
 xdotool key Escape
 poll 5 is_unmapped "$toolbar" || fail "Esc did not close the toolbar"
@@ -35,8 +38,8 @@ is_unmapped "$stage" && fail "Esc closed the stage too"
 kill -0 "$qv_program_pid" || fail "the program ended on Esc"
 # "关闭" on the stage: (256 + 52, 600 + 16) in the client area at (3, 25).
 xdotool mousemove --window "$stage" $((3 + 256 + 52)) $((25 + 600 + 16)) click 1
-status=$(wait_exit 5)
-[[ "$status" == 0 ]] || fail "exit status $status"
+wait_exit 5
+[[ "$exit_status" == 0 ]] || fail "exit status $exit_status"
 
 echo "== journey 2: Enter, Tab cycle, Space on 关闭"
 start_program
@@ -47,8 +50,8 @@ kill -0 "$qv_program_pid" || fail "Enter ended the program"
 # From "关闭": 编辑框1, 生成效果, 编辑框2, 编辑框3, and back to "关闭".
 for _ in 1 2 3 4 5; do xdotool key Tab; done
 xdotool key space
-status=$(wait_exit 5)
-[[ "$status" == 0 ]] || fail "exit status $status"
+wait_exit 5
+[[ "$exit_status" == 0 ]] || fail "exit status $exit_status"
 
 echo "== journey 3: no display"
 status=0

@@ -47,15 +47,14 @@ geometry_of() {  # "x y width height" of a top-level window
     /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
 }
 
-# Waits for the program to end; prints its exit status, or fails after timeout.
+# Waits for the program to end and sets exit_status, or fails after the timeout.
 wait_exit() {
   local timeout=$1 end=$((SECONDS + $1))
   while kill -0 "$qv_program_pid" 2>/dev/null; do
     (( SECONDS < end )) || fail "the program did not end within ${timeout}s"
     sleep 0.05
   done
-  local status=0
-  wait "$qv_program_pid" || status=$?
+  exit_status=0
+  wait "$qv_program_pid" || exit_status=$?
   qv_program_pid=""
-  echo "$status"
 }

@@ -2,6 +2,7 @@
 
 #include "runtime/Dialogs.h"
 #include "runtime/Windows.h"
+#include "skin/ApplySkin.h"
 #include "windows/StageWindow.h"
 #include "windows/ToolbarWindow.h"
 
@@ -26,9 +27,7 @@ int StartProgram() {
 
 void OnToolbarCreated() { LoadWindow(StageWindow); }
 
-void OnStageCreated() {
-  // The skin is applied here.
-}
+void OnStageCreated() { ApplySkin(25); }
 
 void CloseFromToolbar() {
   UnloadIfLoaded(StageWindow);

@@ -7,8 +7,8 @@
 
 #include <QWidget>
 #include <cstdlib>
-#include <iostream>
 #include <filesystem>
+#include <iostream>
 
 #include "StageFixture.h"
 #include "compose/Handlers.h"
@@ -161,24 +161,24 @@ TEST_F(SaveComposedPictureTest, FullDiskKeepsTheEarlierBmp) {
   ASSERT_EQ(SaveMessage(), kSaved);
   const std::string earlier = Bmp();
   ApplyLines("这一次", "", "");
-  EXPECT_EXIT(
-      {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{100000, 100000};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        const auto seen = Save();
-        bool onlyTheBmp = true;
-        for (const auto& entry : fs::directory_iterator(drives.Drive('D'))) {
-          onlyTheBmp = onlyTheBmp && entry.path().filename() == "1.bmp";
-        }
-        std::cerr << "messages: " << seen.size() << "\n";
-        for (const auto& message : seen) std::cerr << "message: " << message.text << "\n";
-        std::cerr << (Bmp() == earlier ? "earlier bmp kept" : "bmp changed") << "\n"
-                  << (onlyTheBmp ? "no temporary left" : "temporary left") << std::endl;
-        std::_Exit(0);
-      },
-      ::testing::ExitedWithCode(0),
-      "messages: 1\nmessage: 无法写入 d:\\\\1.bmp：磁盘已满\n.*earlier bmp kept\nno temporary left");
+  const auto saveOnAFullDisk = [&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{100000, 100000};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const auto seen = Save();
+    bool onlyTheBmp = true;
+    for (const auto& entry : fs::directory_iterator(drives.Drive('D'))) {
+      onlyTheBmp = onlyTheBmp && entry.path().filename() == "1.bmp";
+    }
+    std::cerr << "messages: " << seen.size() << "\n";
+    for (const auto& message : seen) std::cerr << "message: " << message.text << "\n";
+    std::cerr << (Bmp() == earlier ? "earlier bmp kept" : "bmp changed") << "\n"
+              << (onlyTheBmp ? "no temporary left" : "temporary left") << std::endl;
+    std::_Exit(0);
+  };
+  EXPECT_EXIT(saveOnAFullDisk(), ::testing::ExitedWithCode(0),
+              "messages: 1\nmessage: 无法写入 d:\\\\1.bmp：磁盘已满\n.*earlier bmp kept\nno "
+              "temporary left");
 }
 
 TEST_F(SaveComposedPictureTest, EmptySnapshotKeepsTheEarlierFilesAndSaysSo) {

@@ -1,6 +1,8 @@
 #include "StageFixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -66,9 +68,10 @@ void FileDialogDriver::Poll() {
 void FileDialogDriver::Confirm(QFileDialog& dialog, const std::string& path) {
   auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
   ASSERT_NE(name, nullptr);
-  // Typing happens in the focused name box, which drops an earlier selection.
-  dialog.activateWindow();
-  name->setFocus(Qt::OtherFocusReason);
+  // Typing into the focused name box drops the earlier selection of the list.
+  for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>()) {
+    if (view->selectionModel() != nullptr) view->selectionModel()->clear();
+  }
   name->setText(QString::fromStdString(path));
   QMetaObject::invokeMethod(&dialog, "accept");
 }

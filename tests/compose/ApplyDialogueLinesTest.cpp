@@ -1,5 +1,6 @@
 // "生成效果": the typed lines drawn as captions over the picture.
 #include <QWidget>
+#include <filesystem>
 #include <iostream>
 
 #include "StageFixture.h"
@@ -115,6 +116,8 @@ TEST_F(ApplyDialogueLinesTest, LineWithoutStageWindowIsAFatalError) {
       {
         UnloadWindow(StageWindow);
         Settle();
+        // The process ends inside the runtime, so its temporary folder goes now.
+        std::filesystem::remove_all(drives.Root());
         MessageCatcher catcher;
         catcher.whileShown = [](QMessageBox& box) {
           std::cerr << box.windowTitle().toStdString() << ": " << box.text().toStdString()

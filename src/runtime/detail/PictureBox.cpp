@@ -39,6 +39,11 @@ PictureBox::PictureBox(const ControlLayout& layout, QWidget* parent)
 
 PictureBox::~PictureBox() = default;
 
+bool PictureBox::HasDecodedPicture() {
+  if (decodePending_) Decode();
+  return !image_.isNull() || movie_ != nullptr;
+}
+
 void PictureBox::DropPicture() {
   if (movie_) movie_->stop();
   movie_.reset();
@@ -53,44 +58,49 @@ void PictureBox::DropPicture() {
 void PictureBox::SetPicture(ByteView bytes) {
   bytes_.assign(bytes.begin(), bytes.end());
   DropPicture();
-  if (!bytes_.empty()) {
-    const qreal dpr = devicePixelRatioF();
-    const auto decoded = imaging::DecodePictureForDisplay(
-        bytes_, int(client_->width() * dpr), int(client_->height() * dpr));
-    if (decoded && decoded->kind == imaging::PictureKind::Gif) {
-      movieBytes_ = QByteArray(reinterpret_cast<const char*>(bytes_.data()),
-                               qsizetype(bytes_.size()));
-      movieBuffer_ = std::make_unique<QBuffer>(&movieBytes_);
-      movieBuffer_->open(QIODevice::ReadOnly);
-      movie_ = std::make_unique<QMovie>(movieBuffer_.get(), QByteArray("gif"));
-      if (movie_->isValid() && movie_->jumpToFrame(0)) {
-        naturalSize_ = movie_->currentImage().size();
-        connect(movie_.get(), &QMovie::frameChanged, client_, [this] { client_->update(); });
-        if (animate_) movie_->start();
-      } else {
-        movie_.reset();
-        movieBuffer_.reset();
-        movieBytes_.clear();
-      }
-    } else if (decoded && (decoded->kind == imaging::PictureKind::Icon ||
-                           decoded->kind == imaging::PictureKind::Cursor)) {
-      const ByteBuffer& file = decoded->iconFile;
-      image_ = QImage::fromData(file.data(), int(file.size()), "ICO");
-      if (!image_.isNull()) {
-        isIcon_ = true;
-        naturalSize_ = QSize(decoded->iconWidth > 0 ? decoded->iconWidth : image_.width(),
-                             decoded->iconHeight > 0 ? decoded->iconHeight : image_.height());
-      }
-    } else if (decoded && decoded->image.width > 0 && decoded->image.height > 0) {
-      const imaging::RgbImage& rgb = decoded->image;
-      // The decoded rows are packed; copy them into an image that owns them.
-      image_ = QImage(rgb.pixels.data(), rgb.width, rgb.height, rgb.width * 3,
-                      QImage::Format_RGB888)
-                   .copy();
-      naturalSize_ = image_.size();
-    }
-  }
+  // Decoded when first drawn, so that a window shows without waiting for it.
+  decodePending_ = !bytes_.empty();
   client_->update();
+}
+
+void PictureBox::Decode() {
+  decodePending_ = false;
+  const qreal dpr = devicePixelRatioF();
+  auto decoded = imaging::DecodePictureForDisplay(
+      bytes_, int(client_->width() * dpr), int(client_->height() * dpr));
+  if (decoded && decoded->kind == imaging::PictureKind::Gif) {
+    movieBytes_ = QByteArray(reinterpret_cast<const char*>(bytes_.data()),
+                             qsizetype(bytes_.size()));
+    movieBuffer_ = std::make_unique<QBuffer>(&movieBytes_);
+    movieBuffer_->open(QIODevice::ReadOnly);
+    movie_ = std::make_unique<QMovie>(movieBuffer_.get(), QByteArray("gif"));
+    if (movie_->isValid() && movie_->jumpToFrame(0)) {
+      naturalSize_ = movie_->currentImage().size();
+      connect(movie_.get(), &QMovie::frameChanged, client_, [this] { client_->update(); });
+      if (animate_) movie_->start();
+    } else {
+      movie_.reset();
+      movieBuffer_.reset();
+      movieBytes_.clear();
+    }
+  } else if (decoded && (decoded->kind == imaging::PictureKind::Icon ||
+                         decoded->kind == imaging::PictureKind::Cursor)) {
+    const ByteBuffer& file = decoded->iconFile;
+    image_ = QImage::fromData(file.data(), int(file.size()), "ICO");
+    if (!image_.isNull()) {
+      isIcon_ = true;
+      naturalSize_ = QSize(decoded->iconWidth > 0 ? decoded->iconWidth : image_.width(),
+                           decoded->iconHeight > 0 ? decoded->iconHeight : image_.height());
+    }
+  } else if (decoded && decoded->image.width > 0 && decoded->image.height > 0) {
+    const imaging::RgbImage& rgb = decoded->image;
+    // The image takes over the decoded rows (packed, 3 bytes a pixel).
+    auto* rows = new std::vector<std::uint8_t>(std::move(decoded->image.pixels));
+    image_ = QImage(
+        rows->data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888,
+        [](void* p) { delete static_cast<std::vector<std::uint8_t>*>(p); }, rows);
+    naturalSize_ = image_.size();
+  }
 }
 
 const QImage& PictureBox::ScaledFor(const QSize& deviceSize, qreal dpr) {
@@ -105,6 +115,7 @@ const QImage& PictureBox::ScaledFor(const QSize& deviceSize, qreal dpr) {
 
 void PictureBox::PaintClient(QPainter& painter, const QSize& clientSize, qreal dpr) {
   painter.fillRect(QRect(QPoint(0, 0), clientSize), background_);
+  if (decodePending_) Decode();
   if (!HasDecodedPicture() || naturalSize_.isEmpty()) return;
   const imaging::Placement place =
       imaging::PlacePicture(int(mode_), clientSize.width(), clientSize.height(),

@@ -40,10 +40,12 @@ class PictureBox : public QWidget {
 
   QWidget* ClientArea() const { return client_; }
 
-  // Stores a copy of the bytes, drops the previous picture, decodes, repaints.
+  // Stores a copy of the bytes, drops the previous picture and repaints; the
+  // bytes are decoded once, when first needed.
   void SetPicture(ByteView bytes);
   const ByteBuffer& Picture() const { return bytes_; }
-  bool HasDecodedPicture() const { return !image_.isNull() || movie_ != nullptr; }
+  // Decodes a picture not yet decoded; true when there is one to draw.
+  bool HasDecodedPicture();
 
   // Paints background and picture onto the client area (called by the client).
   void PaintClient(QPainter& painter, const QSize& clientSize, qreal devicePixelRatio);
@@ -54,6 +56,7 @@ class PictureBox : public QWidget {
 
  private:
   void DropPicture();
+  void Decode();
   const QImage& ScaledFor(const QSize& deviceSize, qreal devicePixelRatio);
 
   PictureBorder border_;
@@ -63,6 +66,7 @@ class PictureBox : public QWidget {
   PictureClient* client_ = nullptr;
 
   ByteBuffer bytes_;
+  bool decodePending_ = false;
   QImage image_;         // colour pictures and icons, full size
   QSize naturalSize_;    // the size placement works from
   bool isIcon_ = false;

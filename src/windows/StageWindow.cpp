@@ -9,6 +9,9 @@ extern "C" const unsigned char qv_stage_picture[];
 
 namespace qv {
 
+// The layout is laid out as a table, one control a row.
+// clang-format off
+
 namespace {
 
 // The dialogue captions: light grey, bold, 16-pixel character height, no face
@@ -100,5 +103,7 @@ const WindowLayout StageWindow{
          .parent = "图片框1", .visible = true, .tabStop = false, .text = "", .label = kCaption},
     },
 };
+
+// clang-format on
 
 }  // namespace qv

@@ -7,6 +7,9 @@
 
 namespace qv {
 
+// The layout is laid out as a table, one control a row.
+// clang-format off
+
 namespace {
 
 // The row names: black, the default GUI font, left-aligned, centred vertically.
@@ -68,5 +71,7 @@ const WindowLayout ToolbarWindow{
          .events = {{EventKind::Clicked, CloseFromToolbar}}},
     },
 };
+
+// clang-format on
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 #include <span>
+#include <utility>
 
 #include "SkinEngine.h"
 #include "format/ColourShift.h"
@@ -27,7 +28,7 @@ int Attach(const void* data, int length, const char* text, int hue, int saturati
     return kSkinNoApplication;
   }
   ShiftTheme(theme, MakeShift(hue, saturation, value));
-  auto look = BuildLook(theme);
+  auto look = BuildLook(std::move(theme));
   QApplication::setStyle(new SkinStyle(look));
   QApplication::setPalette(look->palette);
   return kSkinOk;

@@ -1,6 +1,7 @@
 #pragma once
 // A decoded theme turned into what drawing needs: colours, pixmaps, a palette.
 #include <QColor>
+#include <QImage>
 #include <QMargins>
 #include <QPalette>
 #include <QPixmap>
@@ -16,14 +17,15 @@ struct SkinLook {
   std::array<int, kMetricCount> metrics{};
   std::array<QPixmap, kBitmapCount> pixmaps;
   std::array<QMargins, kBitmapCount> margins;
-  QPixmap background;  // the face colour shaded by the grain, tiled by brushes
+  QImage background;  // the face colour shaded by the grain (8-bit), tiled by brushes
   QPalette palette;
 
   const QColor& Colour(ColourRole role) const { return colours[role]; }
   int Metric(MetricId id) const { return metrics[id]; }
 };
 
-std::shared_ptr<const SkinLook> BuildLook(const Theme& theme);
+// Takes the theme's grain pixels over.
+std::shared_ptr<const SkinLook> BuildLook(Theme&& theme);
 
 // The palette the look gives every widget.
 QPalette MakePalette(const SkinLook& look);

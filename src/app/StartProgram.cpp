@@ -6,7 +6,10 @@
 #include "windows/StageWindow.h"
 #include "windows/ToolbarWindow.h"
 
-extern "C" const unsigned char qv_app_icon[];
+extern "C" const unsigned char qv_app_icon_16[];
+extern "C" const unsigned char qv_app_icon_32[];
+extern "C" const unsigned char qv_app_icon_48[];
+extern "C" const unsigned char qv_app_icon_64[];
 
 namespace qv {
 
@@ -19,7 +22,11 @@ void UnloadIfLoaded(const WindowLayout& window) {
 }  // namespace
 
 int StartProgram() {
-  InitialiseRuntime(StoredBytes(qv_app_icon));
+  // Window icons up to 64 pixels: each window sends every size to the
+  // window system, and the desktop file's installed icons cover larger uses.
+  const ByteView icons[] = {StoredBytes(qv_app_icon_16), StoredBytes(qv_app_icon_32),
+                            StoredBytes(qv_app_icon_48), StoredBytes(qv_app_icon_64)};
+  InitialiseRuntime(icons);
   if (!LoadWindow(ToolbarWindow)) RaiseRuntimeError("载入启动窗口失败");
   RunMessageLoop();
   return 0;

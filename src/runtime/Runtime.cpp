@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+#include <png.h>
 
 #include "runtime/Platform.h"
 #include "runtime/Windows.h"
@@ -11,18 +13,48 @@
 
 namespace qv {
 
+namespace {
+
+// PNG through libpng's simple API, not QImageReader: that would first scan
+// Qt's image format plugins, a cost at every start for a built-in icon.
+QImage DecodeIconPng(ByteView png) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return QImage();
+  image.format = PNG_FORMAT_BGRA;  // QImage::Format_ARGB32 on little-endian hosts
+  QImage decoded(int(image.width), int(image.height), QImage::Format_ARGB32);
+  if (decoded.isNull() || QSysInfo::ByteOrder != QSysInfo::LittleEndian ||
+      !png_image_finish_read(&image, nullptr, decoded.bits(), int(decoded.bytesPerLine()),
+                             nullptr)) {
+    png_image_free(&image);
+    return QImage();
+  }
+  return decoded;
+}
+
+}  // namespace
+
 void InitialiseRuntime(ByteView applicationIconPng) {
+  if (applicationIconPng.empty()) {
+    InitialiseRuntime(std::span<const ByteView>());
+  } else {
+    InitialiseRuntime(std::span<const ByteView>(&applicationIconPng, 1));
+  }
+}
+
+void InitialiseRuntime(std::span<const ByteView> applicationIconPngs) {
   // Windows live and die by the runtime's own rules, not by Qt's.
   QApplication::setQuitOnLastWindowClosed(false);
   // Layouts are fixed in pixels: the default GUI font is too.
   QFont font(QString::fromLatin1(detail::kDefaultFace));
   font.setPixelSize(12);
   QApplication::setFont(font);
-  if (!applicationIconPng.empty()) {
-    QPixmap icon;
-    if (icon.loadFromData(applicationIconPng.data(), uint(applicationIconPng.size()), "PNG"))
-      QApplication::setWindowIcon(QIcon(icon));
+  QIcon icon;
+  for (ByteView png : applicationIconPngs) {
+    const QImage image = DecodeIconPng(png);
+    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
   }
+  if (!icon.isNull()) QApplication::setWindowIcon(icon);
   const std::string directory = platform::ExecutableDirectory();
   platform::SetCurrentDirectory(directory.empty() ? std::string("/") : directory);
   detail::EnsureWindowKeyFilter();

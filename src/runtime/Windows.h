@@ -8,6 +8,9 @@ namespace qv {
 // directory as the current directory. Needs an existing QApplication. The
 // icon is a PNG image used for every window and taskbar entry.
 void InitialiseRuntime(ByteView applicationIconPng = {});
+// The same with the icon in several sizes, one PNG image each; the window
+// system picks the size it shows.
+void InitialiseRuntime(std::span<const ByteView> applicationIconPngs);
 // End-of-program clean-up: releases the libraries bound by CallLibraryEntry.
 // Called after the QApplication is gone.
 void ShutdownRuntime();

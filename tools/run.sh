@@ -3,5 +3,5 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/tools/install-deps.sh"
-bash "$root/tools/build.sh"
+bash "$root/tools/build.sh" quorvane
 exec "${QUORVANE_BUILD_DIR:-$root/build}/quorvane"

@@ -3,38 +3,17 @@
 # lines, applies them, saves twice and closes; checks both files each time.
 set -euo pipefail
 program="$1"
-work="$(mktemp -d /tmp/qv-e2e-save-XXXXXX)"
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# A display number nobody uses.
-display=""
-for n in $(seq 140 199); do
-  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=":$n"; break; fi
-done
-[[ -n "$display" ]] || fail "no free display"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/../e2e/xvfb-session.sh"
+work="$qv_tmp"
 
 # The program runs from its own folder (it installs its skin engine there)
 # and saves into a temporary drive map.
 mkdir -p "$work/bin" "$work/drives" "$work/home"
 cp "$program" "$work/bin/quorvane"
 export QUORVANE_DRIVES="$work/drives" HOME="$work/home"
-unset QT_QPA_PLATFORM
 "$work/bin/quorvane" >"$work/app.log" 2>&1 &
-app_pid=$!
+qv_program_pid=$!
 
 # Waits for a top-level window by exact name; prints its id.
 window() {
@@ -42,7 +21,7 @@ window() {
   for _ in $(seq 200); do
     id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)"
     [[ -n "$id" ]] && { echo "$id"; return 0; }
-    kill -0 "$app_pid" 2>/dev/null || fail "program ended early: $(cat "$work/app.log")"
+    kill -0 "$qv_program_pid" 2>/dev/null || fail "program ended early: $(cat "$work/app.log")"
     sleep 0.05
   done
   fail "no window named $1"
@@ -102,10 +81,6 @@ captioned="$(grey_pixels "$work/drives/D/1.bmp")"
 (( captioned > bare + 100 )) || fail "the lines are not in the saved picture ($bare -> $captioned)"
 
 click "$toolbar" 264 136 48 24         # 关闭
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$app_pid" 2>/dev/null && fail "program still running after 关闭"
-status=0
-wait "$app_pid" || status=$?
-app_pid=""
-[[ "$status" == 0 ]] || fail "exit status $status: $(cat "$work/app.log")"
+wait_exit 5
+[[ "$exit_status" == 0 ]] || fail "exit status $exit_status: $(cat "$work/app.log")"
 echo "e2e save: ok (caption pixels $bare -> $captioned)"

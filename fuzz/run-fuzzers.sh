@@ -4,13 +4,14 @@
 # Findings land in <build>/imaging/findings-<target>/; new corpus entries in
 # <build>/imaging/corpus-<target>/. Exit status 1 when any target failed.
 #   fuzz/run-fuzzers.sh <seconds> [target...]      (FUZZ_BUILD_DIR overrides the folder)
+# Targets: DisplayDecoder, ConverterReader, SkinDecode; no target: all three.
 set -euo pipefail
 seconds=${1:?usage: run-fuzzers.sh <seconds-per-target> [target...]}
 shift
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(DisplayDecoder ConverterReader)
+[ ${#targets[@]} -gt 0 ] || targets=(DisplayDecoder ConverterReader SkinDecode)
 
 CC=clang CXX=clang++ cmake -S "$root/fuzz/imaging" -B "$build/imaging" -G Ninja \
   -DQUORVANE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -18,6 +19,14 @@ cmake --build "$build/imaging"
 
 status=0
 for target in "${targets[@]}"; do
+  if [[ "$target" == SkinDecode ]]; then
+    echo "== $target for ${seconds}s"
+    QUORVANE_FUZZ_BUILD_DIR="$build/skinengine" bash "$root/fuzz/skinengine/run.sh" "$seconds" \
+      2>"$build/skinengine.log" || { status=1; echo "   FAILED: see $build/skinengine.log"; }
+    grep -E "^stat::(number_of_executed_units|peak_rss_mb|new_units_added)|^(==|SUMMARY)" \
+      "$build/skinengine.log" | sed 's/^/   /' || true
+    continue
+  fi
   corpus="$build/imaging/corpus-$target"
   findings="$build/imaging/findings-$target"
   mkdir -p "$corpus" "$findings"

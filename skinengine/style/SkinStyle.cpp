@@ -46,6 +46,14 @@ int SkinStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
   }
 }
 
+int SkinStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                         QStyleHintReturn* returnData) const {
+  // Dialog buttons carry their caption alone: the desktop theme's stock
+  // icons would clash with the skin's button bitmaps.
+  if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
+  return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                               QPainter* painter, const QWidget* widget) const {
   switch (element) {

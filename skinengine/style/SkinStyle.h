@@ -20,6 +20,9 @@ class SkinStyle : public QProxyStyle {
                           QPainter* painter, const QWidget* widget = nullptr) const override;
   int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                   const QWidget* widget = nullptr) const override;
+  int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+                const QWidget* widget = nullptr,
+                QStyleHintReturn* returnData = nullptr) const override;
   QPalette standardPalette() const override;
   void polish(QPalette& palette) override;
   using QProxyStyle::polish;

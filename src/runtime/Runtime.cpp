@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
+#include <QTranslator>
 #include <png.h>
 
 #include "runtime/Platform.h"
@@ -32,6 +35,18 @@ QImage DecodeIconPng(ByteView png) {
   return decoded;
 }
 
+// The toolkit's own texts (the file dialog, message box buttons) follow the
+// user's language when a translation of them is installed.
+void InstallToolkitTranslation() {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}
+
 }  // namespace
 
 void InitialiseRuntime(ByteView applicationIconPng) {
@@ -57,6 +72,7 @@ void InitialiseRuntime(std::span<const ByteView> applicationIconPngs) {
   if (!icon.isNull()) QApplication::setWindowIcon(icon);
   const std::string directory = platform::ExecutableDirectory();
   platform::SetCurrentDirectory(directory.empty() ? std::string("/") : directory);
+  InstallToolkitTranslation();
   detail::EnsureWindowKeyFilter();
 }
 

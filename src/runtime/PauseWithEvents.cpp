@@ -9,9 +9,10 @@
 namespace qv {
 
 void PauseWithEvents(int milliseconds) {
+  if (milliseconds <= 0) return;
   QElapsedTimer clock;
   clock.start();
-  // Whatever is pending runs first, even for a pause of 0.
+  // Whatever is pending runs first.
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   for (;;) {
     const qint64 left = qint64(milliseconds) - clock.elapsed();

@@ -169,6 +169,17 @@ TEST_F(WindowLifecycle, DestructionRunsInsideANestedDispatch) {
                                              "after pause: inner loaded 0"}));
 }
 
+TEST_F(WindowLifecycle, APauseOfZeroOrLessDispatchesNothing) {
+  ASSERT_TRUE(LoadWindow(kOuter));
+  UnloadWindow(kInner);
+  for (int ms : {0, -5}) {
+    PauseWithEvents(ms);
+    EXPECT_TRUE(IsWindowLoaded(kInner)) << ms;
+  }
+  PauseWithEvents(1);
+  EXPECT_FALSE(IsWindowLoaded(kInner));
+}
+
 TEST_F(WindowLifecycle, MainLoopEndsAfterTheLastWindowOnceTheRunningHandlerHasEnded) {
   ASSERT_TRUE(LoadWindow(kOuter));
   g_log.clear();

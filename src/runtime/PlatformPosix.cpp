@@ -2,6 +2,7 @@
 // executable's location and shared libraries.
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/xattr.h>
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -223,6 +225,26 @@ void* FindSymbol(LibraryHandle library, const std::string& name) {
 
 void CloseLibrary(LibraryHandle library) {
   if (library != nullptr) ::dlclose(library);
+}
+
+bool PrefaultHeap(std::size_t bytes) {
+#if defined(MADV_POPULATE_WRITE)
+  void* block = std::malloc(bytes);
+  if (block == nullptr) return false;
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto address = reinterpret_cast<std::uintptr_t>(block);
+  const std::uintptr_t start = (address + page - 1) & ~(page - 1);
+  const std::uintptr_t end = (address + bytes) & ~(page - 1);
+  // Only a block carved from the heap's top stays mapped once freed; one the
+  // allocator mapped on its own is unmapped by free().
+  const bool inHeap = address + bytes <= reinterpret_cast<std::uintptr_t>(sbrk(0));
+  std::free(block);
+  if (!inHeap || end <= start) return false;
+  return madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE) == 0;
+#else
+  (void)bytes;
+  return false;
+#endif
 }
 
 std::optional<std::string> Environment(const char* name) {

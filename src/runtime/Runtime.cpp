@@ -1,4 +1,5 @@
 // Setting the runtime up.
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -47,6 +48,15 @@ void InstallToolkitTranslation() {
   }
 }
 
+// Building and showing the first windows grows the heap by some megabytes
+// (fonts, the skin); mapping that in one call is much cheaper than faulting
+// it in page by page. The accessibility bridge connects first: without a session bus it
+// forks a helper, and every page written before a fork faults again after it.
+void PrepareHeapForWindows() {
+  QAccessible::isActive();
+  platform::PrefaultHeap(std::size_t(4) << 20);
+}
+
 }  // namespace
 
 void InitialiseRuntime(ByteView applicationIconPng) {
@@ -74,6 +84,7 @@ void InitialiseRuntime(std::span<const ByteView> applicationIconPngs) {
   platform::SetCurrentDirectory(directory.empty() ? std::string("/") : directory);
   InstallToolkitTranslation();
   detail::EnsureWindowKeyFilter();
+  PrepareHeapForWindows();
 }
 
 }  // namespace qv

@@ -1,10 +1,13 @@
-// The engine's entry: decode, check, shift, then restyle the application.
+// The engine's entries: decode, check, shift, then restyle the application;
+// and decoding ahead of that on a thread of the engine's own.
 #include <QApplication>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <span>
 #include <utility>
 
+#include "Preload.h"
 #include "SkinEngine.h"
 #include "format/ColourShift.h"
 #include "format/SkinDecoder.h"
@@ -21,7 +24,8 @@ int Attach(const void* data, int length, const char* text, int hue, int saturati
                                            static_cast<std::size_t>(length));
   // Everything is decoded into a fresh theme; the look changes only at the end.
   Theme theme;
-  const SkinStatus status = DecodeSkin(file, theme);
+  const std::optional<SkinStatus> preloaded = TakePreload(file, theme);
+  const SkinStatus status = preloaded ? *preloaded : DecodeSkin(file, theme);
   if (status != kSkinOk) return status;
   if (text != nullptr && *text != '\0' && theme.name != text) return kSkinNameMismatch;
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
@@ -45,4 +49,11 @@ extern "C" int SkinH_AttachRes(const void* data, int length, const char* text, i
   } catch (...) {
     return kSkinBadContent;
   }
+}
+
+extern "C" int SkinH_Preload(const void* data, int length) {
+  if (data == nullptr || length <= 0) return kSkinNoData;
+  const std::span<const std::uint8_t> file(static_cast<const std::uint8_t*>(data),
+                                           static_cast<std::size_t>(length));
+  return qv::skin::StartPreload(file) ? kSkinOk : kSkinOutOfMemory;
 }

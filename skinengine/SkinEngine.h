@@ -1,5 +1,6 @@
 #pragma once
-// The skin engine's one public entry, SkinH_AttachRes, and its status codes.
+// The skin engine's public entries, SkinH_AttachRes and SkinH_Preload, and
+// their status codes.
 //
 // SkinH_AttachRes(data, length, text, hue, saturation, value) decodes a skin
 // (".SHE" header, LZMA content) and restyles every window of the process.
@@ -13,6 +14,13 @@
 //   value         percent, -100..100 (clamped): -100 black, 100 twice as bright.
 // 0, 0, 0 leaves the colours as the skin designs them. On any non-zero result
 // the current look is left exactly as it was.
+//
+// SkinH_Preload(data, length) starts decoding a copy of the skin on a thread
+// of the engine's own and returns at once: kSkinOk when started, kSkinNoData
+// for null data or length <= 0, kSkinOutOfMemory when no copy or thread could
+// be had. A later SkinH_AttachRes given the same bytes (at any address) waits
+// for that decoding instead of decoding again; its result is exactly what it
+// would have been without the preload. Other bytes drop the preload.
 
 #ifdef __cplusplus
 extern "C" {
@@ -42,6 +50,7 @@ enum SkinStatus {
 
 SKINENGINE_EXPORT int SkinH_AttachRes(const void* data, int length, const char* text, int hue,
                                       int saturation, int value);
+SKINENGINE_EXPORT int SkinH_Preload(const void* data, int length);
 
 #ifdef __cplusplus
 }

@@ -15,6 +15,9 @@ namespace qv {
 
 namespace {
 
+// The skin StageWindow wears.
+constexpr int kStageSkin = 25;
+
 void UnloadIfLoaded(const WindowLayout& window) {
   if (IsWindowLoaded(window)) UnloadWindow(window);
 }
@@ -27,6 +30,8 @@ int StartProgram() {
   const ByteView icons[] = {StoredBytes(qv_app_icon_16), StoredBytes(qv_app_icon_32),
                             StoredBytes(qv_app_icon_48), StoredBytes(qv_app_icon_64)};
   InitialiseRuntime(icons);
+  // The engine decodes the skin while the windows are built.
+  PreloadSkin(kStageSkin);
   if (!LoadWindow(ToolbarWindow)) RaiseRuntimeError("载入启动窗口失败");
   RunMessageLoop();
   return 0;
@@ -34,7 +39,7 @@ int StartProgram() {
 
 void OnToolbarCreated() { LoadWindow(StageWindow); }
 
-void OnStageCreated() { ApplySkin(25); }
+void OnStageCreated() { ApplySkin(kStageSkin); }
 
 void CloseFromToolbar() {
   UnloadIfLoaded(StageWindow);

@@ -41,7 +41,9 @@ platform::LibraryHandle LoadLibraryFile(const std::string& library) {
       "无法找到指定DLL库文件“" + library + "”中的输出命令“" + entry + "”", 0);
 }
 
-void* BindEntry(std::string_view library, std::string_view entry) {
+// The entry's address, bound on first use; nullptr when the library cannot be
+// loaded or lacks it (nothing is kept then, so a later call tries again).
+void* FindOrBindEntry(std::string_view library, std::string_view entry) {
   for (const EntryBinding& binding : Bindings()) {
     if (binding.library == library && binding.entry == entry) return binding.address;
   }
@@ -50,7 +52,7 @@ void* BindEntry(std::string_view library, std::string_view entry) {
   binding.address = platform::FindSymbol(binding.handle, binding.entry);
   if (binding.address == nullptr) {
     platform::CloseLibrary(binding.handle);
-    RaiseBindingFailure(binding.library, binding.entry);
+    return nullptr;
   }
   Bindings().push_back(binding);
   return binding.address;
@@ -63,14 +65,7 @@ void CloseAllBindings() {
 
 using W = std::intptr_t;
 
-}  // namespace
-
-int CallLibraryEntry(std::string_view library, std::string_view entry,
-                     std::initializer_list<std::intptr_t> args) {
-  if (args.size() > 8) {
-    RaiseRuntimeError("调用DLL命令“" + std::string(entry) + "”的参数超过 8 个", 0);
-  }
-  void* address = BindEntry(library, entry);
+int CallWithWords(void* address, std::initializer_list<std::intptr_t> args) {
   const W* a = args.begin();
   // The 32-bit Windows build's stack check after the call guards against an
   // entry that removes the wrong number of argument bytes (stdcall against
@@ -95,6 +90,26 @@ int CallLibraryEntry(std::string_view library, std::string_view entry,
       return reinterpret_cast<int (*)(W, W, W, W, W, W, W, W)>(address)(a[0], a[1], a[2], a[3],
                                                                          a[4], a[5], a[6], a[7]);
   }
+}
+
+}  // namespace
+
+int CallLibraryEntry(std::string_view library, std::string_view entry,
+                     std::initializer_list<std::intptr_t> args) {
+  if (args.size() > 8) {
+    RaiseRuntimeError("调用DLL命令“" + std::string(entry) + "”的参数超过 8 个", 0);
+  }
+  void* address = FindOrBindEntry(library, entry);
+  if (address == nullptr) RaiseBindingFailure(std::string(library), std::string(entry));
+  return CallWithWords(address, args);
+}
+
+std::optional<int> TryCallLibraryEntry(std::string_view library, std::string_view entry,
+                                       std::initializer_list<std::intptr_t> args) {
+  if (args.size() > 8) return std::nullopt;
+  void* address = FindOrBindEntry(library, entry);
+  if (address == nullptr) return std::nullopt;
+  return CallWithWords(address, args);
 }
 
 namespace detail {

@@ -2,6 +2,7 @@
 // Calling an entry of an outside library by name.
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 
 namespace qv {
@@ -14,6 +15,12 @@ namespace qv {
 // 32-bit result.
 int CallLibraryEntry(std::string_view library, std::string_view entry,
                      std::initializer_list<std::intptr_t> args);
+
+// The same for an entry the program can do without: a library that cannot be
+// loaded, lacks the entry or is given more than 8 arguments gives nothing, and
+// no error is raised.
+std::optional<int> TryCallLibraryEntry(std::string_view library, std::string_view entry,
+                                       std::initializer_list<std::intptr_t> args);
 
 }  // namespace qv
 

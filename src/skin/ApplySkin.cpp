@@ -1,5 +1,6 @@
 // Hands one built-in skin to the engine: a private copy in the stored form,
 // the address just past its header, released as soon as the engine returns.
+// Ahead of that, the engine may be given the stored skin to decode early.
 #include "skin/ApplySkin.h"
 
 #include <cstdint>
@@ -42,6 +43,16 @@ void ApplySkin(int n) {
                    {reinterpret_cast<std::intptr_t>(data), length,
                     reinterpret_cast<std::intptr_t>(kEmptyText), 0, 0, 0});
   delete[] copy;
+}
+
+void PreloadSkin(int n) {
+  if (n < 1 || n > kSkinCount) return;
+  EnsureSkinEngineFile();
+  const std::uint8_t* stored = SkinTable[n - 1];
+  // The engine copies the bytes before it returns.
+  TryCallLibraryEntry("SkinH_EL.dll", "SkinH_Preload",
+                      {reinterpret_cast<std::intptr_t>(stored + kStoredHeaderSize),
+                       std::intptr_t(ReadLe32(stored + 4))});
 }
 
 }  // namespace qv

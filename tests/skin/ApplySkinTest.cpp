@@ -143,5 +143,25 @@ TEST_F(ApplySkinTest, OutOfRangeNumberAllocatesNothing) {
   }
 }
 
+// The preload hands the engine the stored skin itself, and nothing else.
+TEST_F(ApplySkinTest, PreloadHandsTheEngineTheStoredSkin) {
+  PreloadSkin(25);
+  const RecordedPreload preload = PreloadRecordOf(EnginePath());
+  const ByteView skin = StoredBytes(SkinTable[24]);
+  EXPECT_EQ(preload.calls, 1);
+  EXPECT_EQ(preload.length, 34523);
+  EXPECT_EQ(preload.hash, Fnv1a(skin));
+  EXPECT_EQ(RecordOf(EnginePath()).calls, 0) << "nothing is applied yet";
+  ApplySkin(25);
+  EXPECT_EQ(RecordOf(EnginePath()).calls, 1);
+  EXPECT_EQ(PreloadRecordOf(EnginePath()).calls, 1);
+}
+
+TEST_F(ApplySkinTest, PreloadOfANumberOutsideTheTableDoesNothing) {
+  fs::remove(EnginePath());
+  for (int n : {0, 34, -1}) PreloadSkin(n);
+  EXPECT_FALSE(fs::exists(EnginePath())) << "not even the engine is installed";
+}
+
 }  // namespace
 }  // namespace qv::skintest

@@ -29,6 +29,28 @@ TEST_F(CallLibraryEntryTest, PassesUpToEightWordArguments) {
             87654321);
 }
 
+// An entry the program can do without: a missing library, a missing entry or
+// too many arguments give nothing, and nothing is raised or kept.
+TEST_F(CallLibraryEntryTest, TryCallGivesNothingWhereCallWouldFail) {
+  InstallRecordingEngine();
+  EXPECT_EQ(TryCallLibraryEntry("SkinH_EL.dll", "Arity2", {1, 10}), 21);
+  EXPECT_EQ(TryCallLibraryEntry("SkinH_EL.dll", "NoSuchEntry", {}), std::nullopt);
+  EXPECT_EQ(TryCallLibraryEntry("NoSuchLibrary.dll", "Arity0", {}), std::nullopt);
+  EXPECT_EQ(TryCallLibraryEntry("SkinH_EL.dll", "Arity1", {1, 2, 3, 4, 5, 6, 7, 8, 9}),
+            std::nullopt);
+  EXPECT_EQ(CallLibraryEntry("SkinH_EL.dll", "Arity1", {4}), 4) << "the library still binds";
+}
+
+// A library of the engine's name that cannot preload is passed over in
+// silence (the later ApplySkin reports what it must) and left as it is.
+TEST_F(CallLibraryEntryTest, PreloadPassesOverALibraryWithoutTheEntry) {
+  fs::copy_file(QV_ENTRYLESS_LIBRARY, EnginePath());
+  const auto size = fs::file_size(EnginePath());
+  PreloadSkin(25);
+  EXPECT_FALSE(IsLoaded(EnginePath())) << "nothing is kept loaded";
+  EXPECT_EQ(fs::file_size(EnginePath()), size);
+}
+
 // Once bound, an entry stays bound even when the file disappears.
 TEST_F(CallLibraryEntryTest, BindsOnceForTheProcess) {
   InstallRecordingEngine();

@@ -22,19 +22,27 @@ inline std::string MakeTemporaryFolder() {
   return pattern;
 }
 
-// The record kept by the engine loaded from `libraryPath`; fails the test
-// when the runtime has not loaded that file.
-inline RecordedAttach RecordOf(const std::string& libraryPath) {
+// A record kept by the engine loaded from `libraryPath`, read through its
+// accessor `symbol`; fails the test when the runtime has not loaded that file.
+template <typename Record>
+Record LastRecordOf(const std::string& libraryPath, const char* symbol) {
   void* handle = ::dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_NOLOAD);
   if (handle == nullptr) {
     ADD_FAILURE() << libraryPath << " is not loaded";
     return {};
   }
-  auto last = reinterpret_cast<RecordingEngineLastAttachFn>(
-      ::dlsym(handle, "RecordingEngineLastAttach"));
-  RecordedAttach record = last != nullptr ? *last() : RecordedAttach{};
+  auto last = reinterpret_cast<const Record* (*)()>(::dlsym(handle, symbol));
+  Record record = last != nullptr ? *last() : Record{};
   ::dlclose(handle);
   return record;
+}
+
+inline RecordedAttach RecordOf(const std::string& libraryPath) {
+  return LastRecordOf<RecordedAttach>(libraryPath, "RecordingEngineLastAttach");
+}
+
+inline RecordedPreload PreloadRecordOf(const std::string& libraryPath) {
+  return LastRecordOf<RecordedPreload>(libraryPath, "RecordingEngineLastPreload");
 }
 
 inline bool IsLoaded(const std::string& libraryPath) {

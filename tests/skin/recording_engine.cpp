@@ -1,5 +1,6 @@
-// A stand-in skin engine for tests: SkinH_AttachRes records what it is given
-// (without allocating) and returns a result the test chooses. Built as
+// A stand-in skin engine for tests: SkinH_AttachRes and SkinH_Preload record
+// what they are given (without allocating); SkinH_AttachRes returns a result
+// the test chooses. Built as
 // "SkinH_EL.dll" so the program binds it exactly like the real engine.
 #include <malloc.h>
 
@@ -11,6 +12,7 @@
 
 namespace {
 RecordedAttach recorded;
+RecordedPreload recordedPreload;
 int nextResult = 0;
 
 std::uint64_t Fnv1a(const unsigned char* data, int length) {
@@ -45,12 +47,29 @@ __attribute__((visibility("default"))) int SkinH_AttachRes(const void* data, int
   return nextResult;
 }
 
+__attribute__((visibility("default"))) int SkinH_Preload(const void* data, int length) {
+  RecordedPreload call{};
+  call.calls = recordedPreload.calls + 1;
+  call.data = data;
+  call.length = length;
+  if (data != nullptr && length > 0) {
+    call.hash = Fnv1a(static_cast<const unsigned char*>(data), length);
+  }
+  recordedPreload = call;
+  return 0;
+}
+
+__attribute__((visibility("default"))) const RecordedPreload* RecordingEngineLastPreload() {
+  return &recordedPreload;
+}
+
 __attribute__((visibility("default"))) const RecordedAttach* RecordingEngineLastAttach() {
   return &recorded;
 }
 
 __attribute__((visibility("default"))) void RecordingEngineReset(int result) {
   recorded = RecordedAttach{};
+  recordedPreload = RecordedPreload{};
   nextResult = result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// What the recording test engine remembers of its last SkinH_AttachRes call.
+// What the recording test engine remembers of its last SkinH_AttachRes call
+// and of its last SkinH_Preload call.
 #include <cstddef>
 #include <cstdint>
 
@@ -16,7 +17,14 @@ struct RecordedAttach {
   std::size_t heapInUse = 0;     // mallinfo2().uordblks during the call
 };
 
+// What it remembers of its last SkinH_Preload call.
+struct RecordedPreload {
+  int calls = 0;  // calls since the last reset
+  const void* data = nullptr;
+  int length = 0;
+  std::uint64_t hash = 0;  // FNV-1a of all `length` bytes
+};
+
 extern "C" {
-using RecordingEngineLastAttachFn = const RecordedAttach* (*)();
 using RecordingEngineResetFn = void (*)(int result);
 }

@@ -1,4 +1,5 @@
-# Fails unless LIBRARY's dynamic symbol table defines exactly SkinH_AttachRes.
+# Fails unless LIBRARY's dynamic symbol table defines exactly SkinH_AttachRes
+# and SkinH_Preload.
 execute_process(COMMAND nm -D --defined-only ${LIBRARY}
                 OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -10,6 +11,7 @@ foreach(line IN LISTS lines)
   string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] +" "" name "${line}")
   list(APPEND names ${name})
 endforeach()
-if(NOT names STREQUAL "SkinH_AttachRes")
+list(SORT names)
+if(NOT names STREQUAL "SkinH_AttachRes;SkinH_Preload")
   message(FATAL_ERROR "exported: ${names}")
 endif()

@@ -5,11 +5,21 @@
 namespace qv::skin::test {
 
 using AttachFunction = int (*)(const void*, int, const char*, int, int, int);
+using PreloadFunction = int (*)(const void*, int);
+
+inline void* EngineLibrary() {
+  static void* library = dlopen(QV_ENGINE_PATH, RTLD_NOW | RTLD_LOCAL);
+  return library;
+}
 
 inline AttachFunction LoadAttachRes() {
-  static void* library = dlopen(QV_ENGINE_PATH, RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) return nullptr;
-  return reinterpret_cast<AttachFunction>(dlsym(library, "SkinH_AttachRes"));
+  if (EngineLibrary() == nullptr) return nullptr;
+  return reinterpret_cast<AttachFunction>(dlsym(EngineLibrary(), "SkinH_AttachRes"));
+}
+
+inline PreloadFunction LoadPreload() {
+  if (EngineLibrary() == nullptr) return nullptr;
+  return reinterpret_cast<PreloadFunction>(dlsym(EngineLibrary(), "SkinH_Preload"));
 }
 
 }  // namespace qv::skin::test

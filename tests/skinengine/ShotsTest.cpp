@@ -120,13 +120,3 @@ TEST_F(SkinShots, AllSkinsSheet) {
 
 }  // namespace
 }  // namespace qv::skin
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QFont font(QStringLiteral("Noto Sans CJK SC"));
-  font.setPixelSize(12);
-  QApplication::setFont(font);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "JpegEncoder.h"
 #include "PhotoLikePicture.h"
 #include "imaging/BmpFileImage.h"
 #include "imaging/JpegConverter.h"
@@ -78,7 +79,7 @@ int Generate(const std::string& dir) {
   std::vector<std::uint8_t> stage = qv::bench::PhotoLikeRgb(580, 978, 1);
   std::vector<std::uint8_t> best;
   for (int q = 30; q <= 95; q += 5) {
-    std::vector<std::uint8_t> jpeg = qv::bench::EncodeBaselineJpeg(580, 978, stage, q);
+    std::vector<std::uint8_t> jpeg = qv::testsupport::EncodeJpeg(580, 978, stage, {.quality = q});
     if (best.empty() || std::labs(long(jpeg.size()) - 67597) < std::labs(long(best.size()) - 67597))
       best = jpeg;
   }
@@ -86,12 +87,13 @@ int Generate(const std::string& dir) {
   std::vector<std::uint8_t> snapshot = qv::bench::PhotoLikeRgb(352, 584, 3);
   bool ok =
       WriteAll(dir + "/stage.jpg", best) &&
-      WriteAll(dir + "/photo24mp.jpg", qv::bench::EncodeBaselineJpeg(6000, 4000, photo, 85)) &&
+      WriteAll(dir + "/photo24mp.jpg",
+               qv::testsupport::EncodeJpeg(6000, 4000, photo, {.quality = 85})) &&
       WriteAll(dir + "/snapshot.bmp",
                qv::imaging::BuildBmpFileImage(352, 584, snapshot.data(), 352 * 3));
   // 8 x 8 pictures: the start-up cost of each tool, libraries paged in.
   std::vector<std::uint8_t> tiny = qv::bench::PhotoLikeRgb(8, 8, 4);
-  ok = ok && WriteAll(dir + "/tiny.jpg", qv::bench::EncodeBaselineJpeg(8, 8, tiny, 75)) &&
+  ok = ok && WriteAll(dir + "/tiny.jpg", qv::testsupport::EncodeJpeg(8, 8, tiny, {.quality = 75})) &&
        WriteAll(dir + "/tiny.bmp", qv::imaging::BuildBmpFileImage(8, 8, tiny.data(), 8 * 3));
   std::printf("stage.jpg %zu bytes\n", best.size());
   return ok ? 0 : 1;

@@ -1,7 +1,5 @@
 #include "PhotoLikePicture.h"
 
-#include <jpeglib.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -52,33 +50,6 @@ std::vector<std::uint8_t> PhotoLikeRgb(int width, int height, unsigned seed) {
     }
   }
   return rgb;
-}
-
-std::vector<std::uint8_t> EncodeBaselineJpeg(int width, int height,
-                                             const std::vector<std::uint8_t>& rgb, int quality) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr err{};
-  info.err = jpeg_std_error(&err);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = JDIMENSION(width);
-  info.image_height = JDIMENSION(height);
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, quality, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(&rgb[std::size_t(info.next_scanline) * width * 3]);
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  std::vector<std::uint8_t> out(buffer, buffer + size);
-  std::free(buffer);
-  return out;
 }
 
 }  // namespace qv::bench

@@ -9,8 +9,4 @@ namespace qv::bench {
 
 std::vector<std::uint8_t> PhotoLikeRgb(int width, int height, unsigned seed);
 
-// Baseline JPEG of the picture at the given quality.
-std::vector<std::uint8_t> EncodeBaselineJpeg(int width, int height,
-                                             const std::vector<std::uint8_t>& rgb, int quality);
-
 }  // namespace qv::bench

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "JpegEncoder.h"
 #include "runtime/ByteBuffer.h"
 
 namespace qv::imaging::test {
@@ -12,14 +13,8 @@ namespace qv::imaging::test {
 // A smooth, deterministic colour picture: top-down RGB, width * 3 a row.
 std::vector<std::uint8_t> SmoothRgb(int width, int height, int seed = 0);
 
-struct JpegOptions {
-  int quality = 90;
-  bool progressive = false;
-  // 3: RGB in, 1: grey in, 4: CMYK in (written with an Adobe marker).
-  int components = 3;
-};
-ByteBuffer EncodeJpeg(int width, int height, const std::vector<std::uint8_t>& pixels,
-                      const JpegOptions& options = {});
+using testsupport::EncodeJpeg;
+using testsupport::JpegOptions;
 
 // libjpeg's own decode with default settings: 1 or 3 components, or CMYK.
 struct ReferenceDecode {

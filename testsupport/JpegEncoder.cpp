@@ -8,7 +8,7 @@
 namespace qv::testsupport {
 
 std::vector<std::uint8_t> EncodeJpeg(int width, int height, const std::vector<std::uint8_t>& pixels,
-                      const JpegOptions& options) {
+                                     const JpegOptions& options) {
   jpeg_compress_struct info{};
   jpeg_error_mgr err{};
   info.err = jpeg_std_error(&err);

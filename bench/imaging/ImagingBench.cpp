@@ -85,15 +85,15 @@ int Generate(const std::string& dir) {
   }
   std::vector<std::uint8_t> photo = qv::bench::PhotoLikeRgb(6000, 4000, 2);
   std::vector<std::uint8_t> snapshot = qv::bench::PhotoLikeRgb(352, 584, 3);
-  bool ok =
-      WriteAll(dir + "/stage.jpg", best) &&
-      WriteAll(dir + "/photo24mp.jpg",
-               qv::testsupport::EncodeJpeg(6000, 4000, photo, {.quality = 85})) &&
-      WriteAll(dir + "/snapshot.bmp",
-               qv::imaging::BuildBmpFileImage(352, 584, snapshot.data(), 352 * 3));
+  bool ok = WriteAll(dir + "/stage.jpg", best) &&
+            WriteAll(dir + "/photo24mp.jpg",
+                     qv::testsupport::EncodeJpeg(6000, 4000, photo, {.quality = 85})) &&
+            WriteAll(dir + "/snapshot.bmp",
+                     qv::imaging::BuildBmpFileImage(352, 584, snapshot.data(), 352 * 3));
   // 8 x 8 pictures: the start-up cost of each tool, libraries paged in.
   std::vector<std::uint8_t> tiny = qv::bench::PhotoLikeRgb(8, 8, 4);
-  ok = ok && WriteAll(dir + "/tiny.jpg", qv::testsupport::EncodeJpeg(8, 8, tiny, {.quality = 75})) &&
+  ok = ok &&
+       WriteAll(dir + "/tiny.jpg", qv::testsupport::EncodeJpeg(8, 8, tiny, {.quality = 75})) &&
        WriteAll(dir + "/tiny.bmp", qv::imaging::BuildBmpFileImage(8, 8, tiny.data(), 8 * 3));
   std::printf("stage.jpg %zu bytes\n", best.size());
   return ok ? 0 : 1;

@@ -1,8 +1,8 @@
-#include <tiffio.h>
-
+#include <cstring>
 #include <memory>
 
 #include "imaging/SourceReaders.h"
+#include "imaging/TiffLibrary.h"
 
 namespace qv::imaging {
 namespace {
@@ -43,12 +43,27 @@ void UnmapProc(thandle_t, void*, toff_t) {}
 int SilentHandler(TIFF*, void*, const char*, const char*, va_list) { return 1; }
 
 struct TiffCloser {
-  void operator()(TIFF* tiff) const { TIFFClose(tiff); }
+  const TiffLibrary* library;
+  void operator()(TIFF* tiff) const { library->close(tiff); }
 };
 
 struct OptionsFree {
-  void operator()(TIFFOpenOptions* options) const { TIFFOpenOptionsFree(options); }
+  const TiffLibrary* library;
+  void operator()(TIFFOpenOptions* options) const { library->openOptionsFree(options); }
 };
+
+// Classic and big TIFF, in either byte order. Anything else is left to the
+// other readers without loading libtiff.
+bool StartsLikeTiff(ImageSource& source) {
+  unsigned char head[4];
+  if (!source.ReadExact(0, head, sizeof head)) return false;
+  static const unsigned char kHeads[][4] = {
+      {'I', 'I', 42, 0}, {'M', 'M', 0, 42}, {'I', 'I', 43, 0}, {'M', 'M', 0, 43}};
+  for (const auto& known : kHeads) {
+    if (std::memcmp(head, known, sizeof head) == 0) return true;
+  }
+  return false;
+}
 
 // Largest single allocation libtiff may make for one file.
 constexpr tmsize_t kMaxTiffAllocation = tmsize_t(512) << 20;
@@ -56,31 +71,37 @@ constexpr tmsize_t kMaxTiffAllocation = tmsize_t(512) << 20;
 }  // namespace
 
 ReadOutcome ReadTiff(ImageSource& source, std::uint64_t maxPixels, Raster& out) {
-  std::unique_ptr<TIFFOpenOptions, OptionsFree> options(TIFFOpenOptionsAlloc());
+  if (!StartsLikeTiff(source)) return ReadOutcome::NotMine;
+  // A TIFF that cannot be read without libtiff has failed, not been missed.
+  const TiffLibrary* library = OpenTiffLibrary();
+  if (library == nullptr) return ReadOutcome::Failed;
+  std::unique_ptr<TIFFOpenOptions, OptionsFree> options(library->openOptionsAlloc(),
+                                                        OptionsFree{library});
   if (!options) return ReadOutcome::NotMine;
-  TIFFOpenOptionsSetErrorHandlerExtR(options.get(), SilentHandler, nullptr);
-  TIFFOpenOptionsSetWarningHandlerExtR(options.get(), SilentHandler, nullptr);
-  TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kMaxTiffAllocation);
+  library->setErrorHandler(options.get(), SilentHandler, nullptr);
+  library->setWarningHandler(options.get(), SilentHandler, nullptr);
+  library->setMaxSingleMemAlloc(options.get(), kMaxTiffAllocation);
 
   TiffStream stream{&source};
-  std::unique_ptr<TIFF, TiffCloser> tiff(TIFFClientOpenExt("picture", "rm", &stream, ReadProc,
-                                                           WriteProc, SeekProc, CloseProc, SizeProc,
-                                                           MapProc, UnmapProc, options.get()));
+  std::unique_ptr<TIFF, TiffCloser> tiff(
+      library->clientOpenExt("picture", "rm", &stream, ReadProc, WriteProc, SeekProc, CloseProc,
+                             SizeProc, MapProc, UnmapProc, options.get()),
+      TiffCloser{library});
   if (!tiff) return ReadOutcome::NotMine;
   std::uint32_t width = 0, height = 0;
-  if (!TIFFGetField(tiff.get(), TIFFTAG_IMAGEWIDTH, &width) ||
-      !TIFFGetField(tiff.get(), TIFFTAG_IMAGELENGTH, &height))
+  if (!library->getField(tiff.get(), TIFFTAG_IMAGEWIDTH, &width) ||
+      !library->getField(tiff.get(), TIFFTAG_IMAGELENGTH, &height))
     return ReadOutcome::NotMine;
 
   char message[1024];
-  if (!WithinPixelBudget(width, height, maxPixels) || !TIFFRGBAImageOK(tiff.get(), message))
+  if (!WithinPixelBudget(width, height, maxPixels) || !library->rgbaImageOk(tiff.get(), message))
     return ReadOutcome::Failed;
   std::vector<std::uint8_t> rgba;
   if (!TryResize(rgba, std::uint64_t(width) * height * 4) ||
       !AllocateRaster(out, int(width), int(height), 3))
     return ReadOutcome::Failed;
   auto* pixels = reinterpret_cast<std::uint32_t*>(rgba.data());
-  if (!TIFFReadRGBAImageOriented(tiff.get(), width, height, pixels, ORIENTATION_TOPLEFT, 1))
+  if (!library->readRgbaImageOriented(tiff.get(), width, height, pixels, ORIENTATION_TOPLEFT, 1))
     return ReadOutcome::Failed;
 
   // libtiff gives premultiplied alpha; lay the picture over white.

@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QTranslator>
-#include <png.h>
+#include <cstdint>
 
 #include "runtime/Platform.h"
 #include "runtime/Windows.h"
@@ -19,21 +19,32 @@ namespace qv {
 
 namespace {
 
-// PNG through libpng's simple API, not QImageReader: that would first scan
-// Qt's image format plugins, a cost at every start for a built-in icon.
-QImage DecodeIconPng(ByteView png) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return QImage();
-  image.format = PNG_FORMAT_BGRA;  // QImage::Format_ARGB32 on little-endian hosts
-  QImage decoded(int(image.width), int(image.height), QImage::Format_ARGB32);
-  if (decoded.isNull() || QSysInfo::ByteOrder != QSysInfo::LittleEndian ||
-      !png_image_finish_read(&image, nullptr, decoded.bits(), int(decoded.bytesPerLine()),
-                             nullptr)) {
-    png_image_free(&image);
+std::uint32_t ReadLe32(const std::uint8_t* bytes) {
+  return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
+         std::uint32_t(bytes[3]) << 24;
+}
+
+// An icon's pixel block as an image. Icons come as plain pixels: decoding
+// PNGs here would cost a little at every start.
+QImage IconFromPixels(ByteView block) {
+  constexpr std::uint32_t kLargestSide = 1024;
+  if (block.size() < 8) return QImage();
+  const std::uint32_t width = ReadLe32(block.data());
+  const std::uint32_t height = ReadLe32(block.data() + 4);
+  if (width == 0 || height == 0 || width > kLargestSide || height > kLargestSide ||
+      block.size() - 8 != std::size_t(width) * height * 4) {
     return QImage();
   }
-  return decoded;
+  QImage image(int(width), int(height), QImage::Format_ARGB32);
+  if (image.isNull()) return image;
+  const std::uint8_t* pixel = block.data() + 8;
+  for (int y = 0; y < int(height); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < int(width); ++x, pixel += 4) {
+      line[x] = qRgba(pixel[2], pixel[1], pixel[0], pixel[3]);
+    }
+  }
+  return image;
 }
 
 // The toolkit's own texts (the file dialog, message box buttons) follow the
@@ -59,15 +70,15 @@ void PrepareHeapForWindows() {
 
 }  // namespace
 
-void InitialiseRuntime(ByteView applicationIconPng) {
-  if (applicationIconPng.empty()) {
+void InitialiseRuntime(ByteView applicationIcon) {
+  if (applicationIcon.empty()) {
     InitialiseRuntime(std::span<const ByteView>());
   } else {
-    InitialiseRuntime(std::span<const ByteView>(&applicationIconPng, 1));
+    InitialiseRuntime(std::span<const ByteView>(&applicationIcon, 1));
   }
 }
 
-void InitialiseRuntime(std::span<const ByteView> applicationIconPngs) {
+void InitialiseRuntime(std::span<const ByteView> applicationIcons) {
   // Windows live and die by the runtime's own rules, not by Qt's.
   QApplication::setQuitOnLastWindowClosed(false);
   // Layouts are fixed in pixels: the default GUI font is too.
@@ -75,8 +86,8 @@ void InitialiseRuntime(std::span<const ByteView> applicationIconPngs) {
   font.setPixelSize(12);
   QApplication::setFont(font);
   QIcon icon;
-  for (ByteView png : applicationIconPngs) {
-    const QImage image = DecodeIconPng(png);
+  for (ByteView block : applicationIcons) {
+    const QImage image = IconFromPixels(block);
     if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
   }
   if (!icon.isNull()) QApplication::setWindowIcon(icon);

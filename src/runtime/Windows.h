@@ -6,11 +6,13 @@ namespace qv {
 
 // Sets the runtime up: default GUI font, application icon, the program's
 // directory as the current directory. Needs an existing QApplication. The
-// icon is a PNG image used for every window and taskbar entry.
-void InitialiseRuntime(ByteView applicationIconPng = {});
-// The same with the icon in several sizes, one PNG image each; the window
+// icon, used for every window and taskbar entry, is a pixel block: width and
+// height as 32-bit little-endian numbers, then the rows top to bottom, each
+// pixel as blue, green, red, alpha (straight). A malformed block is ignored.
+void InitialiseRuntime(ByteView applicationIcon = {});
+// The same with the icon in several sizes, one pixel block each; the window
 // system picks the size it shows.
-void InitialiseRuntime(std::span<const ByteView> applicationIconPngs);
+void InitialiseRuntime(std::span<const ByteView> applicationIcons);
 // End-of-program clean-up: releases the libraries bound by CallLibraryEntry.
 // Called after the QApplication is gone.
 void ShutdownRuntime();

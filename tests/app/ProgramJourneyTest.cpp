@@ -1,11 +1,12 @@
 // The real program on the offscreen platform: start-up, keys and both ways out.
+#include <gtest/gtest.h>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "RuntimeTestSupport.h"
 #include "app/StartProgram.h"
@@ -98,6 +99,41 @@ TEST(ProgramJourney, StartsStageFirstThenToolbarActiveCentredAndFocused) {
   EXPECT_EQ(recorder.hidden, (std::vector<QString>{kStage, kToolbar}));
   EXPECT_FALSE(IsWindowLoaded(ToolbarWindow));
   EXPECT_FALSE(IsWindowLoaded(StageWindow));
+}
+
+// Same size and pixels, compared premultiplied as a pixmap holds them. (An
+// image read from a PNG also carries a colour space, which operator== weighs.)
+bool SamePixels(const QImage& a, const QImage& b) {
+  const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  if (x.size() != y.size()) return false;
+  for (int row = 0; row < x.height(); ++row) {
+    for (int column = 0; column < x.width(); ++column) {
+      if (x.pixel(column, row) != y.pixel(column, row)) return false;
+    }
+  }
+  return true;
+}
+
+// Both windows wear the program's icon, in every size drawn for it, pixel
+// for pixel as in the PNG files the embedded icons are made from.
+TEST(ProgramJourney, WindowsWearTheIconDrawnForTheProgram) {
+  WindowRecorder recorder;
+  RunProgram(recorder, [] {
+    for (const WindowLayout* w : {&ToolbarWindow, &StageWindow}) {
+      const QIcon icon = Top(*w)->windowIcon();
+      EXPECT_EQ(icon.availableSizes(),
+                (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)}))
+          << w->name;
+      for (int size : {16, 32, 48, 64}) {
+        const QImage drawn(QStringLiteral(QV_ASSETS_DIR "/quorvane-icon-%1.png").arg(size));
+        ASSERT_FALSE(drawn.isNull());
+        EXPECT_TRUE(SamePixels(icon.pixmap(size, size).toImage(), drawn))
+            << w->name << " at " << size;
+      }
+    }
+    CloseFromToolbar();
+  });
 }
 
 TEST(ProgramJourney, TabAndShiftTabCycleBothWindows) {

@@ -1,14 +1,19 @@
-// Starts a program and prints the milliseconds from its exec until every
-// named top-level window is mapped, watching the X server's map events.
+// Starts a program and prints two times in milliseconds from its exec: until
+// every named top-level window is mapped, and until every one of them has
+// also been drawn into. Map events come from the root window; drawing is
+// seen through a damage object made for each top-level window as it is
+// created, before the program can map or draw it.
 // Usage: map_watcher <title>[,<title>...] <program> [args...]
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -53,6 +58,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "no display\n");
     return 2;
   }
+  int damageEvent = 0, damageError = 0;
+  if (!XDamageQueryExtension(display, &damageEvent, &damageError)) {
+    std::fprintf(stderr, "the X server has no DAMAGE extension\n");
+    return 2;
+  }
   const Window root = DefaultRootWindow(display);
   XSelectInput(display, root, SubstructureNotifyMask);
   XSync(display, False);
@@ -63,14 +73,29 @@ int main(int argc, char** argv) {
     execv(argv[2], argv + 2);
     _exit(127);
   }
-  while (!wanted.empty()) {
+  std::set<Window> drawn;          // top-level windows drawn into so far
+  std::set<Window> mappedWanted;   // the named windows, once mapped
+  double mappedAt = 0;
+  auto allDrawn = [&] {
+    for (Window w : mappedWanted) {
+      if (!drawn.count(w)) return false;
+    }
+    return true;
+  };
+  while (!wanted.empty() || !allDrawn()) {
     XEvent event;
     XNextEvent(display, &event);
-    if (event.type != MapNotify) continue;
-    wanted.erase(TitleOf(display, event.xmap.window));
+    if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
+      XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
+    } else if (event.type == damageEvent + XDamageNotify) {
+      drawn.insert(reinterpret_cast<XDamageNotifyEvent*>(&event)->drawable);
+    } else if (event.type == MapNotify && wanted.erase(TitleOf(display, event.xmap.window))) {
+      mappedWanted.insert(event.xmap.window);
+      if (wanted.empty()) mappedAt = NowMs() - start;
+    }
   }
-  const double elapsed = NowMs() - start;
-  std::printf("%.1f\n", elapsed);
+  const double drawnAt = NowMs() - start;
+  std::printf("%.1f %.1f\n", mappedAt, drawnAt);
   std::fflush(stdout);
   kill(child, SIGTERM);
   waitpid(child, nullptr, 0);

@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -35,7 +34,8 @@ std::string TitleOf(Display* display, Window window) {
   unsigned char* data = nullptr;
   std::string title;
   if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count,
-                         &after, &data) == Success && data) {
+                         &after, &data) == Success &&
+      data) {
     title.assign(reinterpret_cast<char*>(data), count);
     XFree(data);
   }
@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
     execv(argv[2], argv + 2);
     _exit(127);
   }
-  std::set<Window> drawn;          // top-level windows drawn into so far
-  std::set<Window> mappedWanted;   // the named windows, once mapped
+  std::set<Window> drawn;         // top-level windows drawn into so far
+  std::set<Window> mappedWanted;  // the named windows, once mapped
   double mappedAt = 0;
   auto allDrawn = [&] {
     for (Window w : mappedWanted) {

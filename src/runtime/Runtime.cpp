@@ -10,6 +10,7 @@
 #include <QTranslator>
 #include <cstdint>
 
+#include "runtime/ByteBuffer.h"
 #include "runtime/Platform.h"
 #include "runtime/Windows.h"
 #include "runtime/detail/KeyFilter.h"
@@ -18,11 +19,6 @@
 namespace qv {
 
 namespace {
-
-std::uint32_t ReadLe32(const std::uint8_t* bytes) {
-  return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
-         std::uint32_t(bytes[3]) << 24;
-}
 
 // An icon's pixel block as an image. Icons come as plain pixels: decoding
 // PNGs here would cost a little at every start.

@@ -21,13 +21,14 @@ struct JpegReadState {
   bool headerRead = false;
 };
 
-// Picks the smallest power-of-two DCT scale whose output still covers the
-// drawn size; full size when none does.
+// Picks the smallest DCT scale, in eighths, whose output still covers the
+// drawn size; full size when none does. Decoding smaller is both faster and
+// a good first step of the shrinking that drawing does anyway.
 void ChooseDctScale(j_decompress_ptr info, int drawWidth, int drawHeight) {
   if (drawWidth <= 0 || drawHeight <= 0) return;
-  for (unsigned denom : {8u, 4u, 2u}) {
-    info->scale_num = 1;
-    info->scale_denom = denom;
+  for (unsigned eighths = 1; eighths < 8; ++eighths) {
+    info->scale_num = eighths;
+    info->scale_denom = 8;
     jpeg_calc_output_dimensions(info);
     if (info->output_width >= JDIMENSION(drawWidth) &&
         info->output_height >= JDIMENSION(drawHeight))
@@ -88,6 +89,11 @@ ReadOutcome ReadJpeg(ImageSource& source, const JpegReadOptions& options, Raster
 
   const int width = int(s->info.output_width);
   const int height = int(s->info.output_height);
+  if (s->info.output_width != s->info.image_width ||
+      s->info.output_height != s->info.image_height) {
+    out.ownWidth = int(s->info.image_width);
+    out.ownHeight = int(s->info.image_height);
+  }
   const int components = s->info.output_components;
   const bool grey = components == 1;
   const int outComponents = grey && options.keepGrey ? 1 : 3;

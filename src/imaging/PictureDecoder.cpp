@@ -10,6 +10,8 @@ RgbImage ToRgbImage(Raster&& raster) {
   RgbImage image;
   image.width = raster.width;
   image.height = raster.height;
+  image.ownWidth = raster.ownWidth > 0 ? raster.ownWidth : raster.width;
+  image.ownHeight = raster.ownHeight > 0 ? raster.ownHeight : raster.height;
   image.pixels = std::move(raster.pixels);
   return image;
 }

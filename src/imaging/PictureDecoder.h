@@ -24,6 +24,10 @@ struct RgbImage {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> pixels;
+  // The picture's own size, which placement goes by: larger than width x
+  // height when a JPEG was decoded at a smaller scale for drawing.
+  int ownWidth = 0;
+  int ownHeight = 0;
 };
 
 struct DecodedPicture {
@@ -41,7 +45,8 @@ struct DecodedPicture {
 // Decodes bytes for display. Empty optional for every failure (unrecognised,
 // truncated headers, unsupported depth, libjpeg fatal error, over budget).
 // drawWidth/drawHeight, when positive, tell the size the picture will be drawn
-// at; a large JPEG may then be decoded with DCT scaling, never below that size.
+// at; a larger JPEG may then be decoded with DCT scaling, never below that size.
+// Leave them 0 when the picture is drawn at its own size.
 std::optional<DecodedPicture> DecodePictureForDisplay(ByteView bytes, int drawWidth = 0,
                                                       int drawHeight = 0);
 

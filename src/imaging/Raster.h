@@ -11,6 +11,10 @@ struct Raster {
   int height = 0;
   int components = 0;
   std::vector<std::uint8_t> pixels;
+  // The picture's own size when it was decoded at a smaller scale; 0 when
+  // width and height are its own size.
+  int ownWidth = 0;
+  int ownHeight = 0;
 };
 
 // True when width x height is a positive size of at most maxPixels pixels.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "RuntimeTestSupport.h"
+#include "JpegEncoder.h"
 #include "TestImages.h"
 #include "runtime/detail/LabelFont.h"
 
@@ -184,6 +185,64 @@ TEST_F(Drawing, PictureIsStretchedOverTheWholeClientArea) {
   EXPECT_EQ(QColor(box.pixel(150, 110)), QColor(0, 0, 255));
   // The border is still the border.
   EXPECT_NE(QColor(box.pixel(0, 0)), QColor(255, 0, 0));
+}
+
+// One picture box of client area 190 x 110, shown in the given mode.
+WindowLayout PictureWindow(std::string_view name, DisplayMode mode) {
+  return {.name = name,
+          .caption = "画",
+          .outerWidth = 240,
+          .outerHeight = 180,
+          .controls = {ControlLayout{
+              .kind = ControlKind::PictureBox,
+              .name = "框",
+              .rect = kBox,
+              .parent = "",
+              .text = "",
+              .picture = {.border = PictureBorder::SunkenDialogFrame, .mode = mode}}}};
+}
+
+TEST(PictureModes, ALargeJpegIsDrawnAtItsOwnSizeOrShrunkOverTheBox) {
+  // 800 x 480, four times the box: a white 40-pixel square at the top-left,
+  // the rest black.
+  const int w = 800, h = 480;
+  std::vector<std::uint8_t> rgb(std::size_t(w) * h * 3);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      std::uint8_t* p = &rgb[(std::size_t(y) * w + x) * 3];
+      p[0] = p[1] = p[2] = x < 40 && y < 40 ? 255 : 0;
+    }
+  const ByteBuffer jpeg = testsupport::EncodeJpeg(w, h, rgb, {95, false, 3});
+  auto isWhite = [](QRgb c) { return qRed(c) > 220 && qGreen(c) > 220 && qBlue(c) > 220; };
+  auto isBlack = [](QRgb c) { return qRed(c) < 35 && qGreen(c) < 35 && qBlue(c) < 35; };
+  struct Case {
+    DisplayMode mode;
+    QPoint white, black;  // in the box's client area
+  };
+  const WindowLayout ownSize = PictureWindow("OwnSizeStage", DisplayMode::TopLeft);
+  const WindowLayout stretched = PictureWindow("StretchedStage", DisplayMode::Stretch);
+  // At its own size the square fills 40 x 40 pixels with a sharp edge;
+  // shrunk over the box, under ten.
+  for (const auto& [layout, c] :
+       {std::pair{&ownSize, Case{DisplayMode::TopLeft, {39, 39}, {40, 20}}},
+        std::pair{&stretched, Case{DisplayMode::Stretch, {4, 4}, {20, 20}}}}) {
+    ASSERT_TRUE(LoadWindow(*layout));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Top(*layout)));
+    SetPicture(*layout, "框", jpeg);
+    QApplication::processEvents();
+    QWidget* box = Control(*layout, "框");
+    const QImage shot =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(box->window()->winId(), box->mapTo(box->window(), QPoint()).x(),
+                         box->mapTo(box->window(), QPoint()).y(), box->width(), box->height())
+            .toImage();
+    const QPoint client(5, 5);
+    EXPECT_TRUE(isWhite(shot.pixel(client + c.white))) << int(c.mode);
+    EXPECT_TRUE(isBlack(shot.pixel(client + c.black))) << int(c.mode);
+    // The far corner of the client area shows the picture too, not the box.
+    EXPECT_TRUE(isBlack(shot.pixel(client + QPoint(189, 109)))) << int(c.mode);
+    test::UnloadAll({layout});
+  }
 }
 
 TEST(PictureBorders, RingsComeFromThePaletteRoles) {

@@ -6,9 +6,29 @@
 
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePlacement.h"
+#include "imaging/PictureShrink.h"
 #include "runtime/detail/Edges.h"
 
 namespace qv::detail {
+namespace {
+
+// A packed RGB picture shrunk to size, as 32-bit pixels that draw without
+// conversion; a null image for any other layout or when memory runs out.
+QImage Shrunk(const QImage& rgb888, const QSize& size) {
+  if (rgb888.format() != QImage::Format_RGB888 || rgb888.bytesPerLine() != rgb888.width() * 3)
+    return QImage();
+  auto* pixels = new std::vector<std::uint8_t>(imaging::ShrinkPicture(
+      rgb888.constBits(), rgb888.width(), rgb888.height(), size.width(), size.height()));
+  if (pixels->empty()) {
+    delete pixels;
+    return QImage();
+  }
+  return QImage(
+      pixels->data(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32,
+      [](void* p) { delete static_cast<std::vector<std::uint8_t>*>(p); }, pixels);
+}
+
+}  // namespace
 
 PictureClient::PictureClient(PictureBox* box) : QWidget(box), box_(box) {
   setObjectName(QStringLiteral("pictureClient"));
@@ -66,8 +86,11 @@ void PictureBox::SetPicture(ByteView bytes) {
 void PictureBox::Decode() {
   decodePending_ = false;
   const qreal dpr = devicePixelRatioF();
-  auto decoded = imaging::DecodePictureForDisplay(
-      bytes_, int(client_->width() * dpr), int(client_->height() * dpr));
+  // Drawn at its own size, a picture is decoded at its own size; otherwise it
+  // may be decoded smaller, as long as it still covers the client area.
+  const bool ownSize = mode_ == DisplayMode::TopLeft;
+  auto decoded = imaging::DecodePictureForDisplay(bytes_, ownSize ? 0 : int(client_->width() * dpr),
+                                                  ownSize ? 0 : int(client_->height() * dpr));
   if (decoded && decoded->kind == imaging::PictureKind::Gif) {
     movieBytes_ = QByteArray(reinterpret_cast<const char*>(bytes_.data()),
                              qsizetype(bytes_.size()));
@@ -99,16 +122,22 @@ void PictureBox::Decode() {
     image_ = QImage(
         rows->data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888,
         [](void* p) { delete static_cast<std::vector<std::uint8_t>*>(p); }, rows);
-    naturalSize_ = image_.size();
+    naturalSize_ = QSize(rgb.ownWidth, rgb.ownHeight);
   }
 }
 
 const QImage& PictureBox::ScaledFor(const QSize& deviceSize, qreal dpr) {
   if (scaled_.size() != deviceSize || scaled_.devicePixelRatio() != dpr) {
-    scaled_ = deviceSize == image_.size()
-                  ? image_
-                  : image_.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaled_.setDevicePixelRatio(dpr);
+    QImage next;
+    if (deviceSize == image_.size()) {
+      next = image_;
+    } else if (deviceSize.width() <= image_.width() && deviceSize.height() <= image_.height()) {
+      next = Shrunk(image_, deviceSize);
+    }
+    if (next.isNull())
+      next = image_.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    next.setDevicePixelRatio(dpr);
+    scaled_ = std::move(next);
   }
   return scaled_;
 }

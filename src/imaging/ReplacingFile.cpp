@@ -34,6 +34,19 @@ std::string ResolveTarget(const std::string& targetPath) {
   return resolved;
 }
 
+// Makes a rename in the target's folder durable; only best effort, as the
+// file itself is already safe.
+void SyncFolderOf(const std::string& target) {
+  const std::size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string(".")
+                             : slash == 0               ? std::string("/")
+                                                        : target.substr(0, slash);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 ReplacingFile::~ReplacingFile() { Discard(); }
@@ -71,7 +84,10 @@ bool ReplacingFile::Open(const std::string& requestedPath) {
 
 bool ReplacingFile::Commit() {
   if (!stream_) return false;
-  bool written = std::fflush(stream_) == 0 && !std::ferror(stream_);
+  // The bytes reach the disk before the rename can put them in the old
+  // file's place, so a crash leaves either the old file or the whole new one.
+  bool written = std::fflush(stream_) == 0 && !std::ferror(stream_) &&
+                 ::fsync(::fileno(stream_)) == 0;
   bool closed = std::fclose(stream_) == 0;
   stream_ = nullptr;
   if (!written || !closed || std::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
@@ -79,6 +95,7 @@ bool ReplacingFile::Commit() {
     return false;
   }
   tempPath_.clear();
+  SyncFolderOf(targetPath_);
   return true;
 }
 

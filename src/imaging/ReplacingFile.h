@@ -1,7 +1,7 @@
 #pragma once
 // Writes a file through a temporary beside it: the target is replaced by
-// rename only once everything was written and closed without error, and the
-// temporary is removed on every other path.
+// rename only once everything was written, synced to disk and closed without
+// error, and the temporary is removed on every other path.
 #include <cstdio>
 #include <string>
 

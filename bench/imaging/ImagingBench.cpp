@@ -3,7 +3,7 @@
 //                                          photo24mp.jpg (6000 x 4000), snapshot.bmp,
 //                                          tiny.jpg and tiny.bmp (8 x 8)
 //   imaging_bench decode <jpeg> <w> <h> <runs>   decode for display drawn at w x h
-//                                          (0 0: full size) plus the shrink to that size
+//                                          (0 0: full size) plus a smooth box stretch
 //   imaging_bench convert <bmp> <jpeg> <runs>    the save's conversion (quality 30)
 //   imaging_bench spawn <runs> <command...>      runs the command that many times in
 //                                          child processes; prints the best CPU
@@ -27,7 +27,6 @@
 #include "imaging/BmpFileImage.h"
 #include "imaging/JpegConverter.h"
 #include "imaging/PictureDecoder.h"
-#include "imaging/PictureShrink.h"
 
 namespace {
 
@@ -42,6 +41,28 @@ bool WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   return bool(out);
+}
+
+// Area-averaging stretch of RGB rows to exactly w x h, as a smooth paint does.
+std::vector<std::uint8_t> BoxStretch(const qv::imaging::RgbImage& image, int w, int h) {
+  std::vector<std::uint8_t> out(std::size_t(w) * h * 3);
+  for (int y = 0; y < h; ++y) {
+    int y0 = int(std::int64_t(y) * image.height / h);
+    int y1 = std::max(y0 + 1, int(std::int64_t(y + 1) * image.height / h));
+    for (int x = 0; x < w; ++x) {
+      int x0 = int(std::int64_t(x) * image.width / w);
+      int x1 = std::max(x0 + 1, int(std::int64_t(x + 1) * image.width / w));
+      unsigned sum[3] = {0, 0, 0};
+      for (int sy = y0; sy < y1; ++sy) {
+        const std::uint8_t* p = &image.pixels[(std::size_t(sy) * image.width + x0) * 3];
+        for (int sx = x0; sx < x1; ++sx, p += 3)
+          for (int k = 0; k < 3; ++k) sum[k] += p[k];
+      }
+      unsigned n = unsigned((y1 - y0) * (x1 - x0));
+      for (int k = 0; k < 3; ++k) out[(std::size_t(y) * w + x) * 3 + k] = std::uint8_t(sum[k] / n);
+    }
+  }
+  return out;
 }
 
 void Report(const char* what, std::vector<double> ms) {
@@ -89,12 +110,7 @@ int Decode(const std::string& path, int w, int h, int runs) {
       std::fprintf(stderr, "%s: no picture\n", path.c_str());
       return 1;
     }
-    const qv::imaging::RgbImage& image = picture->image;
-    if (w > 0 && h > 0 &&
-        qv::imaging::ShrinkPicture(image.pixels.data(), image.width, image.height, w, h).empty()) {
-      std::fprintf(stderr, "%s: cannot shrink to %dx%d\n", path.c_str(), w, h);
-      return 1;
-    }
+    if (w > 0 && h > 0) BoxStretch(picture->image, w, h);
     ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     decodedWidth = picture->image.width;
     decodedHeight = picture->image.height;

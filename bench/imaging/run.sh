@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Imaging benchmarks against libjpeg-turbo's own tools, on the same files:
 #   display decode of the stage picture and of a 6000 x 4000 photo (decode plus
-#   the shrink to the 342 x 574 client area that the first paint does) vs `djpeg` full decode,
+#   the first smooth stretch to the 342 x 574 client area) vs `djpeg` full decode,
 #   and the save's conversion of a 352 x 584 snapshot BMP vs
 #   `cjpeg -quality 30 -optimize -baseline`.
 # Every figure is the best CPU time (user + system) of RUNS separate
@@ -61,7 +61,7 @@ echo "stage picture: $stage ($(stat -c %s "$stage") bytes); $runs runs each"
 echo "8x8 baselines: decode ours $startup_decode / djpeg $startup_djpeg ms," \
   "convert ours $startup_convert / cjpeg $startup_cjpeg ms"
 djpeg_stage=$(best_ms djpeg -outfile /dev/null "$stage")
-compare "stage picture, decode + shrink to 342x574" \
+compare "stage picture, decode + stretch to 342x574" \
   "$(best_ms "$bench" decode "$stage" 342 574 1)" "$djpeg_stage" djpeg
 compare "stage picture, full decode only" "$(best_ms "$bench" decode "$stage" 0 0 1)" \
   "$djpeg_stage" djpeg
@@ -69,7 +69,7 @@ compare "stage picture, full decode only" "$(best_ms "$bench" decode "$stage" 0 
 runs_big=$(( runs > 7 ? 7 : runs ))
 saved_runs=$runs; runs=$runs_big
 djpeg_big=$(best_ms djpeg -outfile /dev/null "$data/photo24mp.jpg")
-compare "6000x4000 photo, decode (DCT-scaled) + shrink" \
+compare "6000x4000 photo, decode (DCT-scaled) + stretch" \
   "$(best_ms "$bench" decode "$data/photo24mp.jpg" 342 574 1)" "$djpeg_big" djpeg
 compare "6000x4000 photo, full decode only" \
   "$(best_ms "$bench" decode "$data/photo24mp.jpg" 0 0 1)" "$djpeg_big" djpeg

@@ -21,14 +21,13 @@ struct JpegReadState {
   bool headerRead = false;
 };
 
-// Picks the smallest DCT scale, in eighths, whose output still covers the
-// drawn size; full size when none does. Decoding smaller is both faster and
-// a good first step of the shrinking that drawing does anyway.
+// Picks the smallest power-of-two DCT scale whose output still covers the
+// drawn size; full size when none does.
 void ChooseDctScale(j_decompress_ptr info, int drawWidth, int drawHeight) {
   if (drawWidth <= 0 || drawHeight <= 0) return;
-  for (unsigned eighths = 1; eighths < 8; ++eighths) {
-    info->scale_num = eighths;
-    info->scale_denom = 8;
+  for (unsigned denom : {8u, 4u, 2u}) {
+    info->scale_num = 1;
+    info->scale_denom = denom;
     jpeg_calc_output_dimensions(info);
     if (info->output_width >= JDIMENSION(drawWidth) &&
         info->output_height >= JDIMENSION(drawHeight))

@@ -14,8 +14,8 @@ enum class ReadOutcome { NotMine, Failed, Ok };
 
 struct JpegReadOptions {
   std::uint64_t maxPixels = 0;
-  // Positive: the size the picture will be drawn at. A larger picture is
-  // decoded at the smallest scale in eighths that is not below that size.
+  // Positive: the size the picture will be drawn at. A picture at least twice
+  // as large is decoded at 1/2, 1/4 or 1/8 scale, never below that size.
   int drawWidth = 0;
   int drawHeight = 0;
   // Grey pictures stay one byte a pixel instead of being widened to RGB.

@@ -141,13 +141,12 @@ struct ScaleCase {
 
 TEST(DisplayJpeg, LargePicturesDrawnSmallerDecodeScaledButNeverBelowTheDrawnSize) {
   const std::vector<ScaleCase> cases = {
-      {1600, 1000, 342, 574, 1000, 625},  // five eighths; half would be below 574
-      {2400, 2400, 342, 574, 600, 600},   // a quarter covers it
-      {4000, 6000, 342, 574, 500, 750},   // an eighth covers it
-      {580, 978, 342, 574, 363, 612},     // the built-in picture: five eighths, rounded up
-      {800, 800, 0, 0, 800, 800},         // no drawn size given
-      {800, 800, 400, 400, 400, 400},     // exactly half
-      {800, 800, 701, 701, 800, 800},     // seven eighths would be a pixel short
+      {1600, 1000, 342, 574, 1600, 1000},  // height: half would be below 574
+      {2400, 2400, 342, 574, 600, 600},    // a quarter covers it
+      {4000, 6000, 342, 574, 500, 750},    // an eighth covers it
+      {580, 978, 342, 574, 580, 978},      // the built-in picture: full size
+      {800, 800, 0, 0, 800, 800},          // no drawn size given
+      {800, 800, 400, 400, 400, 400},      // exactly half
   };
   for (const auto& c : cases) {
     ByteBuffer jpeg = EncodeJpeg(c.width, c.height, SmoothRgb(c.width, c.height), {80, false, 3});

@@ -6,29 +6,9 @@
 
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePlacement.h"
-#include "imaging/PictureShrink.h"
 #include "runtime/detail/Edges.h"
 
 namespace qv::detail {
-namespace {
-
-// A packed RGB picture shrunk to size, as 32-bit pixels that draw without
-// conversion; a null image for any other layout or when memory runs out.
-QImage Shrunk(const QImage& rgb888, const QSize& size) {
-  if (rgb888.format() != QImage::Format_RGB888 || rgb888.bytesPerLine() != rgb888.width() * 3)
-    return QImage();
-  auto* pixels = new std::vector<std::uint8_t>(imaging::ShrinkPicture(
-      rgb888.constBits(), rgb888.width(), rgb888.height(), size.width(), size.height()));
-  if (pixels->empty()) {
-    delete pixels;
-    return QImage();
-  }
-  return QImage(
-      pixels->data(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32,
-      [](void* p) { delete static_cast<std::vector<std::uint8_t>*>(p); }, pixels);
-}
-
-}  // namespace
 
 PictureClient::PictureClient(PictureBox* box) : QWidget(box), box_(box) {
   setObjectName(QStringLiteral("pictureClient"));
@@ -128,16 +108,10 @@ void PictureBox::Decode() {
 
 const QImage& PictureBox::ScaledFor(const QSize& deviceSize, qreal dpr) {
   if (scaled_.size() != deviceSize || scaled_.devicePixelRatio() != dpr) {
-    QImage next;
-    if (deviceSize == image_.size()) {
-      next = image_;
-    } else if (deviceSize.width() <= image_.width() && deviceSize.height() <= image_.height()) {
-      next = Shrunk(image_, deviceSize);
-    }
-    if (next.isNull())
-      next = image_.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    next.setDevicePixelRatio(dpr);
-    scaled_ = std::move(next);
+    scaled_ = deviceSize == image_.size()
+                  ? image_
+                  : image_.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled_.setDevicePixelRatio(dpr);
   }
   return scaled_;
 }

@@ -14,10 +14,15 @@ namespace {
 
 std::atomic<unsigned> tempCounter{0};
 
+// The target's folder with its trailing slash; empty for a bare name.
+std::string FolderPrefix(const std::string& target) {
+  const std::size_t slash = target.rfind('/');
+  return slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+}
+
 std::string TempPathBeside(const std::string& target, unsigned attempt) {
-  std::size_t slash = target.rfind('/');
-  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  const std::string folder = FolderPrefix(target);
+  const std::string name = target.substr(folder.size());
   return folder + "." + name + "." + std::to_string(::getpid()) + "-" +
          std::to_string(tempCounter.fetch_add(1) + attempt) + ".tmp";
 }
@@ -37,10 +42,8 @@ std::string ResolveTarget(const std::string& targetPath) {
 // Makes a rename in the target's folder durable; only best effort, as the
 // file itself is already safe.
 void SyncFolderOf(const std::string& target) {
-  const std::size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string(".")
-                             : slash == 0               ? std::string("/")
-                                                        : target.substr(0, slash);
+  const std::string prefix = FolderPrefix(target);
+  const std::string folder = prefix.empty() ? std::string(".") : prefix;
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
